@@ -1,0 +1,42 @@
+#pragma once
+
+#include "engine/CodeValue.h"
+#include "platform/Injector.h"
+
+#include <array>
+
+namespace tessik {
+
+// The codes of the last five characters the engine typed one by one,
+// position 0 the oldest and 4 the newest. Never cleared after start.
+class OutputHistory {
+public:
+    static constexpr int kLength = 5;
+
+    CodeValue operator[](int position) const { return codes_[static_cast<std::size_t>(position)]; }
+    void Push(CodeValue code);
+
+private:
+    std::array<CodeValue, kLength> codes_{};
+};
+
+// The composition rules work on the output history alone: the target window
+// is never read. What they type is added to the key-down's batch.
+class Composer {
+public:
+    // Records a character just typed, then applies the hasanta + vowel-sign
+    // rule: hasanta followed by a vowel sign becomes the independent vowel.
+    void RecordOutput(CodeValue code, InjectionBatch& out);
+
+    // Types the sequence of special code 1 to 4; any other value does nothing.
+    void RunSpecialCode(CodeValue code, InjectionBatch& out);
+
+    const OutputHistory& History() const { return history_; }
+
+private:
+    void TypeReph(InjectionBatch& out) const;
+
+    OutputHistory history_;
+};
+
+} // namespace tessik

@@ -1,0 +1,105 @@
+#include "engine/Engine.h"
+
+#include <utility>
+
+namespace tessik {
+namespace {
+
+constexpr int16_t kHeldNow = static_cast<int16_t>(0x8000);
+constexpr CodeValue kBengaliDigitZero = 0x09E6;
+constexpr CodeValue kRupeeSign = 0x09F3;
+
+} // namespace
+
+Engine::Engine(Platform platform, std::string layoutsFolder)
+    : platform_(platform), layoutsFolder_(std::move(layoutsFolder)) {}
+
+std::string Engine::LayoutPath(const std::string& layoutName) const {
+    return JoinPath(layoutsFolder_, layoutName);
+}
+
+void Engine::LoadKeyMap() {
+    keyMap_.Clear();
+    const auto file = platform_.files.OpenForReading(LayoutPath(CurrentLayoutName));
+    for (int i = 0; i < kLayoutRecordsPerFile; ++i) {
+        if (!ReadLayoutRecord(*file, RecordBuffer))
+            break;
+        if (const auto slot = SlotOfLabel(RecordBuffer.KeyLabel))
+            keyMap_.Set(*slot, RecordBuffer.Code);
+    }
+}
+
+intptr_t Engine::KeyboardHookProc(int32_t code, uintptr_t message, const KeyEvent& event) {
+    if (code == 0 && message == msg::KeyDown) {
+        InjectionBatch batch;
+        if (TranslateKey(event, batch)) {
+            if (!batch.Empty())
+                platform_.injector.Inject(batch);
+            return 1;
+        }
+    }
+    return platform_.hookChain.CallNextHook(code, message, event);
+}
+
+bool Engine::TranslateKey(const KeyEvent& event, InjectionBatch& batch) {
+    // Only "held now" counts: the "pressed since the last query" bit would
+    // still be set by the Control of Ctrl+Alt+Space when the next letter comes.
+    if ((platform_.keys.AsyncKeyState(vk::Control) & kHeldNow) != 0)
+        return false;
+    const bool shift = (platform_.keys.AsyncKeyState(vk::Shift) & kHeldNow) != 0;
+    const auto key = static_cast<int64_t>(event.virtualKey);
+
+    if (key >= vk::Numpad0 && key <= vk::Numpad0 + 9)
+        return TypeAndRecord(kBengaliDigitZero + static_cast<CodeValue>(key - vk::Numpad0), batch);
+    if (key >= vk::Digit0 && key <= vk::Digit0 + 9) {
+        const auto digit = static_cast<int>(key - vk::Digit0);
+        if (!shift)
+            return TypeAndRecord(kBengaliDigitZero + digit, batch);
+        switch (digit) {
+        case 3:
+            return TypeDigitRowShiftSlot(slot::Shift3, batch);
+        case 4:
+            return TypeAndRecord(kRupeeSign, batch);
+        case 6:
+            return TypeDigitRowShiftSlot(slot::Shift6, batch);
+        case 7:
+            return TypeDigitRowShiftSlot(slot::Shift7, batch);
+        default:
+            return false;
+        }
+    }
+    if (key >= vk::LetterA && key <= vk::LetterA + 25) {
+        const auto letter = static_cast<char>('A' + (key - vk::LetterA));
+        return TypeLetterSlot(shift ? slot::ShiftLetter(letter) : slot::Letter(letter), batch);
+    }
+    if (key == vk::Oem5Backslash)
+        return TypeLetterSlot(shift ? slot::ShiftBackslash : slot::Backslash, batch);
+    return false;
+}
+
+bool Engine::TypeAndRecord(CodeValue code, InjectionBatch& batch) {
+    batch.Add(code);
+    composer_.RecordOutput(code, batch);
+    return true;
+}
+
+// A digit key with Shift types its slot's value as a character, or goes on
+// to type what the system layout gives it when the slot is empty.
+bool Engine::TypeDigitRowShiftSlot(KeySlot slot, InjectionBatch& batch) {
+    const CodeValue value = keyMap_.At(slot);
+    if (value == 0)
+        return false;
+    return TypeAndRecord(value, batch);
+}
+
+// Letter and backslash keys are always swallowed, assigned or not.
+bool Engine::TypeLetterSlot(KeySlot slot, InjectionBatch& batch) {
+    const CodeValue value = keyMap_.At(slot);
+    if (IsSpecialCode(value)) {
+        composer_.RunSpecialCode(value, batch);
+        return true;
+    }
+    return TypeAndRecord(value, batch);
+}
+
+} // namespace tessik

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "engine/Composition.h"
+#include "engine/KeyMap.h"
+#include "engine/LayoutRecord.h"
+#include "platform/FileSystem.h"
+#include "platform/HookChain.h"
+#include "platform/Injector.h"
+#include "platform/KeyState.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tessik {
+
+// Window messages and virtual-key codes the translation looks at.
+namespace msg {
+constexpr uintptr_t KeyDown = 0x0100;
+constexpr uintptr_t KeyUp = 0x0101;
+constexpr uintptr_t SysKeyDown = 0x0104;
+constexpr uintptr_t SysKeyUp = 0x0105;
+} // namespace msg
+
+namespace vk {
+constexpr int Back = 0x08;
+constexpr int Tab = 0x09;
+constexpr int Return = 0x0D;
+constexpr int Shift = 0x10;
+constexpr int Control = 0x11;
+constexpr int Menu = 0x12;
+constexpr int Space = 0x20;
+constexpr int Digit0 = 0x30;
+constexpr int LetterA = 0x41;
+constexpr int Numpad0 = 0x60;
+constexpr int Oem5Backslash = 0xDC;
+constexpr int Packet = 0xE7;
+} // namespace vk
+
+// The keystroke translation engine: the active key map and the layout it
+// came from, the output history, and the keyboard hook's translation.
+class Engine {
+public:
+    struct Platform {
+        KeyState& keys;
+        HookChain& hookChain;
+        Injector& injector;
+        FileSystem& files;
+    };
+
+    Engine(Platform platform, std::string layoutsFolder);
+
+    // The layout whose file LoadKeyMap reads; callers set it first.
+    std::string CurrentLayoutName;
+    // The one layout record through which every reader and writer of layout
+    // files goes, one record at a time.
+    LayoutRecord RecordBuffer;
+
+    // Rebuilds the active key map from the file of CurrentLayoutName. All
+    // slots are 0 before the file is opened, so a failure (thrown as
+    // RuntimeError) leaves an empty map.
+    void LoadKeyMap();
+    const KeyMap& ActiveKeyMap() const { return keyMap_; }
+
+    std::string LayoutPath(const std::string& layoutName) const;
+
+    // The low-level keyboard hook's logic. Swallows (returns 1) the key-downs
+    // it types for; everything else goes on to the next hook. All that one
+    // key-down types is injected in a single batch after the translation, so
+    // re-entrant calls made by the system while it delivers the batch find
+    // the history already complete and cannot interleave with it.
+    intptr_t KeyboardHookProc(int32_t code, uintptr_t message, const KeyEvent& event);
+
+    // Decides one key-down: true when it was handled (its characters are in
+    // `batch`) and must be swallowed, false when it must go on unchanged.
+    bool TranslateKey(const KeyEvent& event, InjectionBatch& batch);
+
+    Composer& Composition() { return composer_; }
+    const OutputHistory& History() const { return composer_.History(); }
+
+private:
+    bool TypeAndRecord(CodeValue code, InjectionBatch& batch);
+    bool TypeDigitRowShiftSlot(KeySlot slot, InjectionBatch& batch);
+    bool TypeLetterSlot(KeySlot slot, InjectionBatch& batch);
+
+    Platform platform_;
+    std::string layoutsFolder_;
+    KeyMap keyMap_;
+    Composer composer_;
+};
+
+} // namespace tessik

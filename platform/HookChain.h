@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tessik {
+
+// What the low-level keyboard hook is given for one keyboard event. Only the
+// virtual-key code is read; the system's own record rides along untouched so
+// that the event can be handed on to the next hook as it came.
+struct KeyEvent {
+    uint32_t virtualKey = 0;
+    const void* systemRecord = nullptr;
+};
+
+// Passes an event on to the next hook in the system's chain.
+class HookChain {
+public:
+    virtual ~HookChain() = default;
+    virtual intptr_t CallNextHook(int32_t code, uintptr_t message, const KeyEvent& event) = 0;
+};
+
+} // namespace tessik

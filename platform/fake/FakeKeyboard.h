@@ -1,0 +1,65 @@
+#pragma once
+
+#include "platform/HookChain.h"
+#include "platform/Injector.h"
+#include "platform/KeyState.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace tessik {
+
+// Key states set by the test: a held key reports 0x8000.
+class FakeKeyState : public KeyState {
+public:
+    void Hold(int virtualKey, bool held = true) {
+        states_[static_cast<std::size_t>(virtualKey & 0xFF)] = held ? int16_t(0x8000) : int16_t(0);
+    }
+    void SetRaw(int virtualKey, int16_t state) {
+        states_[static_cast<std::size_t>(virtualKey & 0xFF)] = state;
+    }
+    int16_t AsyncKeyState(int virtualKey) override {
+        return states_[static_cast<std::size_t>(virtualKey & 0xFF)];
+    }
+
+private:
+    std::array<int16_t, 256> states_{};
+};
+
+// Remembers every event passed on; returns a value the test can recognise.
+class FakeHookChain : public HookChain {
+public:
+    static constexpr intptr_t kPassedOn = 0x7E57;
+
+    struct Call {
+        int32_t code;
+        uintptr_t message;
+        uint32_t virtualKey;
+    };
+    std::vector<Call> calls;
+
+    intptr_t CallNextHook(int32_t code, uintptr_t message, const KeyEvent& event) override {
+        calls.push_back({code, message, event.virtualKey});
+        return kPassedOn;
+    }
+};
+
+// Records every batch; an optional callback sees each item as it is
+// delivered, which lets a test re-enter the hook the way the system does.
+class RecordingInjector : public Injector {
+public:
+    std::vector<std::vector<uint16_t>> batches;
+    std::function<void(uint16_t)> onDeliver;
+
+    void Inject(const InjectionBatch& batch) override {
+        batches.emplace_back(batch.begin(), batch.end());
+        if (onDeliver) {
+            for (uint16_t unit : batch)
+                onDeliver(unit);
+        }
+    }
+};
+
+} // namespace tessik

@@ -1,0 +1,101 @@
+#include "platform/std/StdFileSystem.h"
+
+#include "platform/RuntimeError.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace tessik {
+namespace {
+
+namespace fs = std::filesystem;
+
+class StdInputFile : public InputFile {
+public:
+    explicit StdInputFile(std::ifstream stream) : stream_(std::move(stream)) {}
+
+    std::size_t Read(std::span<std::byte> into) override {
+        stream_.read(reinterpret_cast<char*>(into.data()), static_cast<std::streamsize>(into.size()));
+        if (stream_.bad())
+            throw RuntimeError(ErrorNumber::DeviceIoError, "read failed");
+        return static_cast<std::size_t>(stream_.gcount());
+    }
+
+private:
+    std::ifstream stream_;
+};
+
+class StdOutputFile : public OutputFile {
+public:
+    explicit StdOutputFile(std::fstream stream) : stream_(std::move(stream)) {}
+
+    void Write(std::span<const std::byte> bytes) override {
+        stream_.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<std::streamsize>(bytes.size()));
+        if (!stream_)
+            throw RuntimeError(ErrorNumber::DeviceIoError, "write failed");
+    }
+
+    void Close() override {
+        stream_.close();
+        if (!stream_)
+            throw RuntimeError(ErrorNumber::DeviceIoError, "close failed");
+    }
+
+private:
+    std::fstream stream_;
+};
+
+[[noreturn]] void ThrowOpenFailure(const std::string& path) {
+    std::error_code ignored;
+    if (!fs::exists(path, ignored))
+        throw RuntimeError(ErrorNumber::FileNotFound, "file not found: " + path);
+    throw RuntimeError(ErrorNumber::PathFileAccessError, "cannot open: " + path);
+}
+
+} // namespace
+
+std::unique_ptr<InputFile> StdFileSystem::OpenForReading(const std::string& path) {
+    std::error_code ignored;
+    if (fs::is_directory(path, ignored))
+        ThrowOpenFailure(path);
+    std::ifstream stream(path, std::ios::binary);
+    if (!stream)
+        ThrowOpenFailure(path);
+    return std::make_unique<StdInputFile>(std::move(stream));
+}
+
+std::unique_ptr<OutputFile> StdFileSystem::OpenForWriting(const std::string& path) {
+    // in|out keeps what the file holds; only a missing file needs creating.
+    std::fstream stream(path, std::ios::binary | std::ios::in | std::ios::out);
+    if (!stream) {
+        stream.clear();
+        stream.open(path, std::ios::binary | std::ios::out);
+    }
+    if (!stream)
+        throw RuntimeError(ErrorNumber::PathFileAccessError, "cannot write: " + path);
+    return std::make_unique<StdOutputFile>(std::move(stream));
+}
+
+std::vector<FolderEntry> StdFileSystem::ListFolder(const std::string& folder) {
+    std::vector<FolderEntry> entries;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        entries.push_back({name, entry.is_directory(), !name.empty() && name[0] == '.', false});
+    }
+    if (error)
+        throw RuntimeError(ErrorNumber::PathNotFound, "cannot list: " + folder);
+    return entries;
+}
+
+void StdFileSystem::RemoveFile(const std::string& path) {
+    std::error_code error;
+    if (!fs::remove(path, error)) {
+        if (error)
+            throw RuntimeError(ErrorNumber::PermissionDenied, "cannot delete: " + path);
+        throw RuntimeError(ErrorNumber::FileNotFound, "file not found: " + path);
+    }
+}
+
+} // namespace tessik

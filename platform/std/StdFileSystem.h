@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+namespace tessik {
+
+// The real file system through the C++ standard library, for the
+// command-line tool on Linux and on Windows.
+class StdFileSystem : public FileSystem {
+public:
+    std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
+    std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override;
+    std::vector<FolderEntry> ListFolder(const std::string& folder) override;
+    void RemoveFile(const std::string& path) override;
+};
+
+} // namespace tessik
