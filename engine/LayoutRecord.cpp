@@ -8,15 +8,9 @@
 namespace tessik {
 namespace {
 
+// A short read means the file has ended, so it is never asked again.
 bool ReadExactly(InputFile& file, std::span<std::byte> into) {
-    std::size_t done = 0;
-    while (done < into.size()) {
-        const std::size_t got = file.Read(into.subspan(done));
-        if (got == 0)
-            return false;
-        done += got;
-    }
-    return true;
+    return into.empty() || file.Read(into) == into.size();
 }
 
 uint32_t LittleEndian(std::span<const std::byte> bytes) {
