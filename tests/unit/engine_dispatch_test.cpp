@@ -1,0 +1,231 @@
+// Which key-downs the hook translates, and to what; which it passes on.
+
+#include "engine_fixtures.h"
+
+#include <gtest/gtest.h>
+
+namespace tessik::test {
+namespace {
+
+using Units = std::vector<uint16_t>;
+
+// Every letter slot and both backslash slots, each with its own character.
+// None of these is a vowel sign or the hasanta, so no composition interferes.
+Layout LetterLayout() {
+    Layout layout;
+    for (char c = 'a'; c <= 'z'; ++c)
+        layout.push_back({std::string(1, c) + " ", 0x0985 + (c - 'a')});
+    for (char c = 'A'; c <= 'Z'; ++c)
+        layout.push_back({std::string("Shift + ") + c, 0x09A0 + (c - 'A')});
+    layout.push_back({"\\ ", 0x0964});
+    layout.push_back({"Shift + |", 0x0965});
+    return layout;
+}
+
+void ExpectPassedOn(const EngineRig& rig, const KeyResult& result, uint32_t virtualKey,
+                    uintptr_t message = msg::KeyDown, int32_t code = 0) {
+    EXPECT_TRUE(result.Passed()) << "key " << virtualKey;
+    EXPECT_TRUE(result.injected.empty()) << "key " << virtualKey;
+    ASSERT_FALSE(rig.hookChain.calls.empty()) << "key " << virtualKey;
+    const FakeHookChain::Call& call = rig.hookChain.calls.back();
+    EXPECT_EQ(call.code, code);
+    EXPECT_EQ(call.message, message);
+    EXPECT_EQ(call.virtualKey, virtualKey);
+}
+
+TEST(EngineDispatch, LetterAndBackslashKeysTypeTheirSlotWithAndWithoutShift) {
+    EngineRig rig;
+    rig.Use(LetterLayout());
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        const auto key = static_cast<uint32_t>(c);
+        const KeyResult plain = rig.Press(key);
+        EXPECT_TRUE(plain.Swallowed()) << c;
+        EXPECT_EQ(plain.injected, Units{static_cast<uint16_t>(0x0985 + (c - 'A'))}) << c;
+        const KeyResult shifted = rig.Press(key, true);
+        EXPECT_TRUE(shifted.Swallowed()) << c;
+        EXPECT_EQ(shifted.injected, Units{static_cast<uint16_t>(0x09A0 + (c - 'A'))}) << c;
+    }
+    EXPECT_EQ(rig.Press(vk::Oem5Backslash).injected, Units{0x0964});
+    EXPECT_EQ(rig.Press(vk::Oem5Backslash, true).injected, Units{0x0965});
+    EXPECT_TRUE(rig.hookChain.calls.empty());
+    // Each typed character is recorded.
+    EXPECT_EQ(rig.History()[4], 0x0965);
+    EXPECT_EQ(rig.History()[3], 0x0964);
+}
+
+TEST(EngineDispatch, DigitRowAndKeypadTypeBengaliDigits) {
+    EngineRig rig;
+    rig.Use({{"Shift + 3", 0x0983}, {"Shift + 6", 0x0981}, {"Shift + 7", 0x0982}});
+    for (int d = 0; d <= 9; ++d) {
+        const auto digit = static_cast<uint16_t>(bn::DigitZero + d);
+        EXPECT_EQ(rig.Press(vk::Digit0 + d).injected, Units{digit}) << d;
+        EXPECT_EQ(rig.Press(vk::Numpad0 + d).injected, Units{digit}) << d;
+        const KeyResult keypadShifted = rig.Press(vk::Numpad0 + d, true);
+        EXPECT_TRUE(keypadShifted.Swallowed()) << d;
+        EXPECT_EQ(keypadShifted.injected, Units{digit}) << d;
+        EXPECT_EQ(rig.History()[4], digit);
+    }
+}
+
+TEST(EngineDispatch, DigitRowWithShift) {
+    EngineRig rig;
+    rig.Use({{"Shift + 3", 0x0983}, {"Shift + 6", 0x0981}, {"Shift + 7", 0x0982}});
+    for (int d : {0, 1, 2, 5, 8, 9})
+        ExpectPassedOn(rig, rig.Press(vk::Digit0 + d, true), vk::Digit0 + d);
+    EXPECT_EQ(rig.Press(vk::Digit0 + 4, true).injected, Units{bn::RupeeSign});
+    EXPECT_EQ(rig.Press("Shift + 3").injected, Units{0x0983});
+    EXPECT_EQ(rig.Press("Shift + 6").injected, Units{0x0981});
+    EXPECT_EQ(rig.Press("Shift + 7").injected, Units{0x0982});
+    EXPECT_EQ(rig.History()[4], 0x0982);
+
+    // Empty slots let the key type what the system layout gives it.
+    rig.Use({{"a ", bn::LetterA}});
+    for (int d : {3, 6, 7})
+        ExpectPassedOn(rig, rig.Press(vk::Digit0 + d, true), vk::Digit0 + d);
+    // The rupee sign does not depend on the layout.
+    EXPECT_EQ(rig.Press(vk::Digit0 + 4, true).injected, Units{bn::RupeeSign});
+}
+
+TEST(EngineDispatch, SpecialValuesInDigitShiftSlotsAreTypedAsCharacters) {
+    EngineRig rig;
+    rig.Use({{"Shift + 3", 1}, {"Shift + 6", 4}, {"Shift + 7", 2}, {"k ", bn::Ka}});
+    rig.Press("k ");
+    for (const auto& [label, value] :
+         {std::pair{"Shift + 3", 1}, {"Shift + 6", 4}, {"Shift + 7", 2}}) {
+        const KeyResult result = rig.Press(label);
+        EXPECT_TRUE(result.Swallowed()) << label;
+        EXPECT_EQ(result.injected, Units{static_cast<uint16_t>(value)}) << label;
+        EXPECT_EQ(rig.History()[4], value) << label;
+    }
+    EXPECT_EQ(rig.History(), (std::array<CodeValue, 5>{0, bn::Ka, 1, 4, 2}));
+}
+
+TEST(EngineDispatch, LetterSlotsWithoutACharacterAreSwallowedAndRecorded) {
+    EngineRig rig;
+    rig.Use({{"a ", bn::LetterA}, {"b ", -7}, {"c ", 0x10000}, {"d ", 8}});
+    // "q " is not in the layout: swallowed, nothing typed, 0 recorded.
+    rig.Press("a ");
+    const KeyResult unassigned = rig.Press("q ");
+    EXPECT_TRUE(unassigned.Swallowed());
+    EXPECT_TRUE(unassigned.injected.empty());
+    EXPECT_EQ(rig.History()[4], 0);
+    EXPECT_EQ(rig.History()[3], bn::LetterA);
+    EXPECT_TRUE(rig.Press("\\ ").Swallowed());
+    EXPECT_EQ(rig.History()[4], 0);
+
+    // Codes that are no UTF-16 character are not typed but stand in the history.
+    for (const auto& [label, value] : {std::pair{"b ", -7}, {"c ", 0x10000}}) {
+        const KeyResult result = rig.Press(label);
+        EXPECT_TRUE(result.Swallowed()) << label;
+        EXPECT_TRUE(result.injected.empty()) << label;
+        EXPECT_EQ(rig.History()[4], value) << label;
+    }
+    // Code 8 is a press of Backspace.
+    EXPECT_EQ(rig.Press("d ").injected, Units{kBs});
+    EXPECT_TRUE(rig.hookChain.calls.empty());
+}
+
+TEST(EngineDispatch, KeysThatNoRowNamesPassOnUnchanged) {
+    EngineRig rig;
+    rig.Use(LetterLayout());
+    // Backspace, Tab, Enter, the modifiers, Caps Lock, Escape, Space, an
+    // arrow, Delete, an unassigned code, the Windows key, Sleep, the keypad's
+    // operators, F1, Num Lock, the punctuation keys, the extra backslash key
+    // of 102-key keyboards, injected characters (VK_PACKET) and 0 and 0xFF.
+    const uint32_t unnamed[] = {0x08, 0x09, 0x0D, 0x10, 0x11, 0x12, 0x14, 0x1B, 0x20, 0x25, 0x2E,
+                                0x40, 0x5B, 0x5F, 0x6A, 0x6B, 0x6D, 0x6E, 0x6F, 0x70, 0x90, 0xBA,
+                                0xBC, 0xBE, 0xBF, 0xC0, 0xDB, 0xDD, 0xDE, 0xE2, 0xE7, 0x00, 0xFF};
+    // Codes whose low byte alone would name a translated key.
+    const uint32_t wide[] = {0x141, 0x10041, 0x1DC, 0x134, 0xFFFFFF41};
+    for (const auto& keys : {std::span<const uint32_t>(unnamed), std::span<const uint32_t>(wide)}) {
+        for (uint32_t key : keys) {
+            ExpectPassedOn(rig, rig.Press(key), key);
+            ExpectPassedOn(rig, rig.Press(key, true), key);
+        }
+    }
+    EXPECT_TRUE(rig.injector.batches.empty());
+    EXPECT_EQ(rig.History(), (std::array<CodeValue, 5>{}));
+}
+
+TEST(EngineDispatch, OnlyKeyDownsWithHookCodeZeroAreTranslated) {
+    EngineRig rig;
+    rig.Use(LetterLayout());
+    const uint32_t a = 'A';
+
+    ExpectPassedOn(rig, rig.Hook(0, msg::KeyUp, a), a, msg::KeyUp);
+    for (uintptr_t message : {msg::SysKeyDown, msg::SysKeyUp, uintptr_t{0x0102}})
+        ExpectPassedOn(rig, rig.Hook(0, message, a), a, message);
+    for (int32_t code : {-1, 1, 3, INT32_MIN})
+        ExpectPassedOn(rig, rig.Hook(code, msg::KeyDown, a), a, msg::KeyDown, code);
+    EXPECT_TRUE(rig.injector.batches.empty());
+
+    // The key-up of a swallowed key-down still passes.
+    EXPECT_TRUE(rig.Press(a).Swallowed());
+    ExpectPassedOn(rig, rig.Hook(0, msg::KeyUp, a), a, msg::KeyUp);
+}
+
+TEST(EngineDispatch, ControlHeldNowPassesEveryKey) {
+    EngineRig rig;
+    rig.Use(LetterLayout());
+    for (int16_t control : {int16_t(0x8000), int16_t(0x8001), int16_t(-1)}) {
+        rig.keys.SetRaw(vk::Control, control);
+        for (uint32_t key : {uint32_t{'C'}, uint32_t{'A'}, uint32_t{vk::Oem5Backslash},
+                             uint32_t{vk::Digit0 + 4}, uint32_t{vk::Numpad0 + 5}}) {
+            ExpectPassedOn(rig, rig.Press(key), key);
+            ExpectPassedOn(rig, rig.Press(key, true), key);
+        }
+        // AltGr comes as Control and Alt.
+        rig.keys.Hold(vk::Menu);
+        ExpectPassedOn(rig, rig.Press('A'), 'A');
+        rig.keys.Hold(vk::Menu, false);
+    }
+    EXPECT_TRUE(rig.injector.batches.empty());
+}
+
+TEST(EngineDispatch, OnlyTheHeldNowBitOfControlAndShiftCounts) {
+    EngineRig rig;
+    rig.Use(LetterLayout());
+    // Control pressed and released since the last query (as after
+    // Ctrl+Alt+Space) must not keep the next letter from being typed.
+    rig.keys.SetRaw(vk::Control, 0x0001);
+    EXPECT_EQ(rig.Press('A').injected, Units{0x0985});
+
+    rig.keys.SetRaw(vk::Control, 0);
+    rig.keys.SetRaw(vk::Shift, 0x0001);
+    EXPECT_EQ(rig.KeyDown('A').injected, Units{0x0985});
+    rig.keys.SetRaw(vk::Shift, int16_t(0x8001));
+    EXPECT_EQ(rig.KeyDown('A').injected, Units{0x09A0});
+}
+
+TEST(EngineDispatch, CapsLockAltWindowsKeyDoNotChangeTheSlot) {
+    EngineRig rig;
+    rig.Use(LetterLayout());
+    for (int16_t capsLock : {int16_t(0x0001), int16_t(0x8001)}) {
+        rig.keys.SetRaw(0x14, capsLock);
+        EXPECT_EQ(rig.Press('A').injected, Units{0x0985});
+        EXPECT_EQ(rig.Press('A', true).injected, Units{0x09A0});
+    }
+    rig.keys.SetRaw(0x14, 0);
+    // A key pressed with only the Windows key held is still typed.
+    rig.keys.Hold(0x5B);
+    EXPECT_EQ(rig.Press('B').injected, Units{0x0986});
+}
+
+TEST(EngineDispatch, RepeatedKeyDownsTypeOncePerRepeat) {
+    EngineRig rig;
+    rig.Use(LetterLayout());
+    for (int i = 0; i < 3; ++i)
+        rig.Press('A');
+    EXPECT_EQ(rig.TargetText(), u"\u0985\u0985\u0985");
+}
+
+TEST(EngineDispatch, ANewlyLoadedLayoutTakesEffectWithTheNextKey) {
+    EngineRig rig;
+    rig.Use({{"a ", bn::LetterA}}, "One");
+    EXPECT_EQ(rig.Press('A').injected, Units{bn::LetterA});
+    rig.Use({{"a ", bn::Ka}}, "Two");
+    EXPECT_EQ(rig.Press('A').injected, Units{bn::Ka});
+}
+
+} // namespace
+} // namespace tessik::test
