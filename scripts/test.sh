@@ -13,3 +13,9 @@ cmake --preset windows-ci
 cmake --build --preset windows-ci -j "$jobs"
 
 ctest --preset host-ci -j "$jobs"
+
+# The engine tests once more under AddressSanitizer and UndefinedBehaviorSanitizer,
+# so that the layout reader's fuzz test also catches any read outside a buffer.
+cmake --preset host-sanitize
+cmake --build --preset host-sanitize -j "$jobs" --target engine_tests
+build/host-sanitize/bin/engine_tests --gtest_brief=1
