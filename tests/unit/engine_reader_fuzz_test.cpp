@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <random>
+#include <stdexcept>
 
 namespace tessik::test {
 namespace {

@@ -67,7 +67,8 @@ protected:
 TEST_F(EngineReentrancy, PlainCharactersComeThroughAndTheHistoryIsKept) {
     ExpectDelivered("k ", {bn::Ka});
     ExpectDelivered("Shift + 3", {1});
-    EXPECT_EQ(rig.History(), (History{0, 0, 0, bn::Ka, 1}));
+    ExpectDelivered("Shift + 6", {4});
+    EXPECT_EQ(rig.History(), (History{0, 0, bn::Ka, 1, 4}));
 }
 
 TEST_F(EngineReentrancy, VowelSignCompositionComesThroughWhole) {
