@@ -8,7 +8,8 @@
 
 namespace tessik {
 
-class ComboBoxBackend : public ControlBackend {
+// Virtual, so that a binding can implement ControlBackend once for all kinds.
+class ComboBoxBackend : public virtual ControlBackend {
 public:
     virtual void AddItem(const std::string& item) = 0;
     virtual void RemoveItem(int index) = 0;

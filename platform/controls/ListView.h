@@ -21,7 +21,8 @@ struct ListRow {
     std::string subItemText;
 };
 
-class ListViewBackend : public ControlBackend {
+// Virtual, so that a binding can implement ControlBackend once for all kinds.
+class ListViewBackend : public virtual ControlBackend {
 public:
     virtual void AddColumn(const ListColumn& column) = 0;
     virtual void AddRow(const ListRow& row) = 0;
