@@ -11,12 +11,16 @@ namespace tessik {
 // run-time libraries, so that 53 keeps meaning "file not found".
 enum class ErrorNumber : int32_t {
     InvalidArgument = 5,
+    OutOfMemory = 7,
+    TypeMismatch = 13,
+    InternalError = 51,
     BadFileName = 52,
     FileNotFound = 53,
     DeviceIoError = 57,
     PermissionDenied = 70,
     PathFileAccessError = 75,
     PathNotFound = 76,
+    TextNotInList = 383,
 };
 
 // A failure inside an operation that the calling event handler reports with

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "platform/Handles.h"
+
 #include <cstdint>
 
 namespace tessik {
-
-// Window handles cross the portable seam as plain numbers.
-using WindowHandle = uintptr_t;
 
 // The system calls behind the keyboard hook's lifecycle.
 class SystemHook {

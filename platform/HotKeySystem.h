@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/Handles.h"
+
+#include <cstdint>
+
+namespace tessik {
+
+// The address of a window procedure, as SetWindowLongA returns it.
+using WindowProcedure = uintptr_t;
+
+namespace wm {
+constexpr uint32_t NcDestroy = 0x0082;
+constexpr uint32_t MouseMove = 0x0200;
+constexpr uint32_t LButtonUp = 0x0202;
+constexpr uint32_t LButtonDblClk = 0x0203;
+constexpr uint32_t RButtonUp = 0x0205;
+constexpr uint32_t HotKey = 0x0312;
+} // namespace wm
+
+// The system calls behind the global hot key: registration and the window
+// procedure that catches WM_HOTKEY. None of them throws.
+class HotKeySystem {
+public:
+    virtual ~HotKeySystem() = default;
+    // RegisterHotKey / UnregisterHotKey; false when the system refuses.
+    virtual bool RegisterGlobalHotKey(WindowHandle window, int id, uint32_t modifiers,
+                                      uint32_t virtualKey) = 0;
+    virtual bool UnregisterGlobalHotKey(WindowHandle window, int id) = 0;
+    // SetWindowLongA(window, GWL_WNDPROC, p) where p is the program's hot-key
+    // procedure, which the binding routes to HotKeyWindowProc. Returns the
+    // procedure it replaced.
+    virtual WindowProcedure ReplaceWindowProcedure(WindowHandle window) = 0;
+    // SetWindowLongA(window, GWL_WNDPROC, previous).
+    virtual void RestoreWindowProcedure(WindowHandle window, WindowProcedure previous) = 0;
+    // CallWindowProcA(previous, window, message, wParam, lParam).
+    virtual intptr_t CallWindowProcedure(WindowProcedure previous, WindowHandle window,
+                                         uint32_t message, uintptr_t wParam, intptr_t lParam) = 0;
+    // PostMessageA; false when the message could not be queued.
+    virtual bool PostWindowMessage(WindowHandle window, uint32_t message, uintptr_t wParam,
+                                   intptr_t lParam) = 0;
+};
+
+} // namespace tessik

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/Handles.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tessik {
+
+// The notification-icon record in its first, 88-byte ANSI form, field by
+// field. The Win32 binding copies it 1:1 into NOTIFYICONDATAA.
+struct TrayIconRecord {
+    static constexpr uint32_t kAnsiRecordSize = 88;
+    static constexpr std::size_t kTipSize = 64;
+
+    uint32_t cbSize = 0;
+    WindowHandle hWnd = 0;
+    uint32_t uID = 0;
+    uint32_t uFlags = 0;
+    uint32_t uCallbackMessage = 0;
+    IconHandle hIcon = 0;
+    // Exactly 64 bytes; the shell reads up to the first NUL, or all 64 when
+    // the text filled the field.
+    std::array<char, kTipSize> szTip{};
+};
+
+enum class TrayMessage : uint32_t { Add = 0, Modify = 1, Delete = 2 };
+
+// The shell's notification area (Shell_NotifyIconA). Returns whether the
+// shell accepted the call.
+class NotificationArea {
+public:
+    virtual ~NotificationArea() = default;
+    virtual bool Notify(TrayMessage message, const TrayIconRecord& record) = 0;
+};
+
+} // namespace tessik

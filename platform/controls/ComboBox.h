@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/controls/Control.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tessik {
+
+// Virtual, so that a binding can implement ControlBackend once for all kinds.
+class ComboBoxBackend : public virtual ControlBackend {
+public:
+    virtual void AddItem(const std::string& item) = 0;
+    virtual void RemoveItem(int index) = 0;
+    // -1 clears the selection.
+    virtual void SetListIndex(int index) = 0;
+};
+
+// A drop-down list from which the user can only pick. Its text is the
+// selected item, and every selection, by the user or by the program, raises
+// the click event. Items stay in the order in which they were added.
+class ComboBox : public Control {
+public:
+    ComboBox(Form& form, std::string name, TwipRect bounds, bool enabled, bool visible);
+
+    void AddItem(std::string item);
+    // Throws RuntimeError (InvalidArgument) for an index outside the list.
+    void RemoveItem(int index);
+    int ListCount() const { return static_cast<int>(items_.size()); }
+    const std::vector<std::string>& Items() const { return items_; }
+    bool Contains(const std::string& item) const;
+
+    // -1 when nothing is selected.
+    int ListIndex() const { return listIndex_; }
+    // The selected item, or the empty text.
+    std::string Text() const;
+    // Selects the first item equal to text (exact comparison) and raises the
+    // click event. Throws RuntimeError (TextNotInList) when there is none.
+    void SetText(const std::string& text);
+    // Selects an item and raises the click event; -1 clears the selection
+    // without an event. Throws RuntimeError (InvalidArgument) out of range.
+    void SetListIndex(int index);
+
+    std::function<void()> onClick;
+    void Click() const;
+
+    // Platform notification: the user picked an item; raises the click event.
+    void UserSelected(int index);
+
+    void Attach(ComboBoxBackend& backend);
+
+private:
+    void PushState(ControlBackend& backend) const override;
+    void CheckIndex(int index) const;
+
+    std::vector<std::string> items_;
+    int listIndex_ = -1;
+    ComboBoxBackend* comboBackend_ = nullptr;
+};
+
+} // namespace tessik

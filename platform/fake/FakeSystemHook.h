@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/SystemHook.h"
+
+#include <set>
+
+namespace tessik {
+
+// A system that hands out hook handles, or refuses them, and keeps track of
+// which hooks are installed and which window is in the foreground.
+class FakeSystemHook : public SystemHook {
+public:
+    bool refuse = false;
+    std::set<uintptr_t> installed;
+    int installCount = 0;
+    int unhookCount = 0;
+    WindowHandle foreground = 0;
+
+    uintptr_t SetKeyboardHook() override {
+        if (refuse)
+            return 0;
+        const uintptr_t handle = nextHandle_++;
+        installed.insert(handle);
+        ++installCount;
+        return handle;
+    }
+
+    void Unhook(uintptr_t handle) override {
+        ++unhookCount;
+        installed.erase(handle);
+    }
+
+    WindowHandle ForegroundWindow() override { return foreground; }
+    void SetForegroundWindow(WindowHandle window) override { foreground = window; }
+
+private:
+    uintptr_t nextHandle_ = 0x4000;
+};
+
+} // namespace tessik

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/HotKeySystem.h"
+
+#include <cstdint>
+
+namespace tessik {
+
+// The global hot key Ctrl+Alt+Space. WM_HOTKEY is caught by a replacement
+// window procedure of the main window, which forwards each press as a mouse
+// move at (0, 0) posted to a target window; the target's handler switches
+// the input mode once the procedure has returned.
+class HotKey {
+public:
+    static constexpr int kId = 0;
+    static constexpr uint32_t kModifiers = 3; // MOD_ALT | MOD_CONTROL
+    static constexpr uint32_t kKey = 0x20;    // VK_SPACE
+
+    explicit HotKey(HotKeySystem& system) : system_(system) {}
+
+    // Registers the hot key for mainWindow (a refusal goes unnoticed: the
+    // tray still switches the mode) and replaces its window procedure.
+    void InstallHotKey(WindowHandle mainWindow, WindowHandle targetWindow);
+    // Unregisters the hot key and puts the previous window procedure back.
+    void RemoveHotKey();
+    // The replacement window procedure. Every message, these included, goes
+    // on to the previous procedure.
+    intptr_t HotKeyWindowProc(WindowHandle hwnd, uint32_t message, uintptr_t wParam,
+                              intptr_t lParam) noexcept;
+
+    WindowHandle HotKeyWindow = 0;
+    WindowHandle HotKeyTarget = 0;
+    WindowProcedure PreviousWindowProc = 0;
+
+private:
+    HotKeySystem& system_;
+};
+
+} // namespace tessik

@@ -1,0 +1,208 @@
+#include "shell/MainWindow.h"
+
+#include "shell/InternalError.h"
+#include "shell/LayoutList.h"
+#include "shell/MainWindowDesign.h"
+#include "shell/SettingsStore.h"
+#include "shell/TrayIcon.h"
+
+#include <cmath>
+#include <utility>
+
+namespace tessik {
+namespace {
+
+const char* const kExitQuestion = "Do you really want to close 'Tessik'?\rYou have to start "
+                                  "'Tessik' again to write tessik letters.";
+const char* const kHookRefused =
+    "Windows did not allow 'Tessik' to watch the keyboard, so Bengali typing could not be "
+    "switched on.\rThe keyboard stays in 'System Default'.";
+
+std::string Name(const design::Control& d) {
+    return std::string(d.name);
+}
+
+// Each control starts as the design has it.
+Button MakeButton(Form& form, const design::Control& d) {
+    return Button(form, Name(d), d.bounds, std::string(d.caption), d.enabled, d.visible);
+}
+Label MakeLabel(Form& form, const design::Control& d) {
+    return Label(form, Name(d), d.bounds, std::string(d.caption), d.visible);
+}
+TextBox MakeTextBox(Form& form, const design::Control& d) {
+    return TextBox(form, Name(d), d.bounds, d.enabled, d.visible);
+}
+ComboBox MakeDropDownList(Form& form, const design::Control& d) {
+    return ComboBox(form, Name(d), d.bounds, d.enabled, d.visible);
+}
+ListView MakeListView(Form& form, const design::Control& d) {
+    return ListView(form, Name(d), d.bounds, d.enabled, d.visible);
+}
+PictureBox MakePictureBox(Form& form, const design::Control& d, WindowHandle handle) {
+    return PictureBox(form, Name(d), d.bounds, handle, d.visible);
+}
+Image MakeImage(Form& form, const design::Control& d, IconHandle picture) {
+    return Image(form, Name(d), d.bounds, picture, d.visible);
+}
+MenuItem MakeMenuItem(const design::MenuItem& d, bool visible = true) {
+    return MenuItem(std::string(d.name), std::string(d.caption), visible);
+}
+
+} // namespace
+
+// Wraps an event handler's body in the error pattern of the handlers.
+template <class Body> auto MainWindow::Handler(Body body) {
+    return [this, body] { RunHandler(platform_.messages, body); };
+}
+
+MainWindow::MainWindow(Platform platform, Modules modules, Windows windows, Pictures pictures,
+                       std::string layoutsFolder, DisplayScale scale)
+    : ApplicationTitle(design::kTitle), frmMain(std::string(design::kTitle), windows.frmMain),
+      lstTessikLetters(MakeListView(frmMain, design::lstTessikLetters)),
+      cmbLetters(MakeDropDownList(frmMain, design::cmbLetters)),
+      cmdSave(MakeButton(frmMain, design::cmdSave)),
+      cmbLayouts(MakeDropDownList(frmMain, design::cmbLayouts)),
+      txtLayoutName(MakeTextBox(frmMain, design::txtLayoutName)),
+      pctHotkey(MakePictureBox(frmMain, design::pctHotkey, windows.pctHotkey)),
+      cmdNew(MakeButton(frmMain, design::cmdNew)), cmdHide(MakeButton(frmMain, design::cmdHide)),
+      cmdDelete(MakeButton(frmMain, design::cmdDelete)),
+      cmdModify(MakeButton(frmMain, design::cmdModify)),
+      cmdCancel(MakeButton(frmMain, design::cmdCancel)),
+      cmdAbout(MakeButton(frmMain, design::cmdAbout)),
+      lblLayouts(MakeLabel(frmMain, design::lblLayouts)),
+      lblLName(MakeLabel(frmMain, design::lblLName)), cmdExit(MakeButton(frmMain, design::cmdExit)),
+      cmdHelp(MakeButton(frmMain, design::cmdHelp)),
+      imgTessik(MakeImage(frmMain, design::imgTessik, pictures.imgTessik)),
+      imgEnglish(MakeImage(frmMain, design::imgEnglish, pictures.imgEnglish)),
+      mnuHiddenPopup(MakeMenuItem(design::mnuHiddenPopup, false)),
+      mnuConfigur(MakeMenuItem(design::kHelpMenuItems[0])),
+      mnuBeginning(MakeMenuItem(design::kHelpMenuItems[1])),
+      mnuUsing(MakeMenuItem(design::kHelpMenuItems[2])),
+      mnuRules(MakeMenuItem(design::kHelpMenuItems[3])), platform_(platform), modules_(modules),
+      layoutsFolder_(std::move(layoutsFolder)), scale_(scale) {
+    for (const auto& column : design::kLetterColumns)
+        lstTessikLetters.AddColumn({std::string(column.header), column.width});
+    for (const auto item : design::KeyPickerItems())
+        cmbLetters.AddItem(std::string(item));
+
+    pctHotkey.onMouseMove = [this](int, int, float x, float) {
+        RunHandler(platform_.messages, [this, x] { HotkeyMouseMove(x); });
+    };
+    cmdHide.onClick = Handler([this] { frmMain.Hide(); });
+    cmdExit.onClick = Handler([this] { Exit(); });
+    frmMain.onUnload = [this] { StoreSelectedLayout(); };
+}
+
+void MainWindow::Load() noexcept {
+    // Two handlers, not one: a layout that cannot be loaded is reported,
+    // and the program is still made reachable.
+    RunHandler(platform_.messages, [this] { SelectStoredLayout(); });
+    RunHandler(platform_.messages, [this] { SetUpReachability(); });
+}
+
+void MainWindow::SelectStoredLayout() {
+    FillLayoutList(cmbLayouts, platform_.files, layoutsFolder_);
+    std::string stored = ValueAsText(
+        ReadSetting(platform_.registry, setting::kAppName, setting::kSection, setting::kKeyLayout,
+                    kDefaultLayoutName, setting::kRoot, setting::kParentPath));
+    // A stored layout whose file has gone since (or an empty name) falls
+    // back to the built-in one.
+    if (!cmbLayouts.Contains(stored))
+        stored = kDefaultLayoutName;
+    cmbLayouts.SetText(stored);
+    modules_.engine.CurrentLayoutName = cmbLayouts.Text();
+    modules_.engine.LoadKeyMap();
+}
+
+void MainWindow::SetUpReachability() {
+    cmdSave.SetEnabled(false);
+    cmdCancel.SetEnabled(false);
+    modules_.hotKey.InstallHotKey(frmMain.Handle(), pctHotkey.Handle());
+    FillTrayRecord(imgEnglish.Picture());
+    platform_.tray.Notify(TrayMessage::Add, trayRecord_);
+    trayIconAdded_ = true;
+    frmMain.Hide();
+}
+
+void MainWindow::TrayCallback(uint32_t mouseMessage) noexcept {
+    RunHandler(platform_.messages, [this, mouseMessage] {
+        if (mouseMessage == wm::LButtonUp)
+            ToggleInputMode();
+        else if (mouseMessage == wm::LButtonDblClk)
+            frmMain.Show();
+    });
+}
+
+void MainWindow::TaskbarCreated() noexcept {
+    RunHandler(platform_.messages, [this] {
+        if (!trayIconAdded_)
+            return;
+        FillTrayRecord(nativeMode_ ? imgTessik.Picture() : imgEnglish.Picture());
+        platform_.tray.Notify(TrayMessage::Add, trayRecord_);
+    });
+}
+
+void MainWindow::ToggleInputMode() {
+    if (!nativeMode_) {
+        modules_.hooks.InstallHook();
+        if (!modules_.hooks.IsHookInstalled()) {
+            // Holding the hot key repeats the toggle while the box is open;
+            // one box says it all.
+            if (!reportingRefusedHook_) {
+                reportingRefusedHook_ = true;
+                platform_.messages.Show(kHookRefused, box::StopOk, ApplicationTitle);
+                reportingRefusedHook_ = false;
+            }
+            return;
+        }
+        UpdateTrayIcon(imgTessik.Picture());
+        cmbLayouts.SetEnabled(true);
+        nativeMode_ = true;
+    } else {
+        modules_.hooks.RemoveHook();
+        UpdateTrayIcon(imgEnglish.Picture());
+        cmbLayouts.SetEnabled(false);
+        nativeMode_ = false;
+    }
+    cmbLetters.SetVisible(false);
+}
+
+void MainWindow::UpdateTrayIcon(IconHandle picture) {
+    FillTrayRecord(picture);
+    platform_.tray.Notify(TrayMessage::Modify, trayRecord_);
+}
+
+void MainWindow::FillTrayRecord(IconHandle picture) {
+    const std::string tip =
+        picture == imgTessik.Picture() ? NativeTip(cmbLayouts.Text()) : SystemDefaultTip();
+    trayRecord_ = MakeTrayIconRecord(frmMain.Handle(), picture, tip);
+}
+
+void MainWindow::ShowInternalError(int32_t errorNumber) {
+    tessik::ShowInternalError(platform_.messages, errorNumber);
+}
+
+void MainWindow::HotkeyMouseMove(float x) {
+    // Only the forwarded hot key moves to x = 0; pctHotkey is never shown.
+    if (std::lround(x / scale_.TwipsPerPixelX()) == 0)
+        ToggleInputMode();
+}
+
+void MainWindow::Exit() {
+    if (platform_.messages.Show(kExitQuestion, box::QuestionYesNo, ApplicationTitle) != box::Yes)
+        return;
+    if (nativeMode_)
+        modules_.hooks.RemoveHook();
+    modules_.hotKey.RemoveHotKey();
+    StoreSelectedLayout();
+    platform_.tray.Notify(TrayMessage::Delete, trayRecord_);
+    trayIconAdded_ = false;
+    frmMain.Unload();
+}
+
+void MainWindow::StoreSelectedLayout() {
+    WriteSetting(platform_.registry, setting::kAppName, setting::kSection, setting::kKeyLayout,
+                 cmbLayouts.Text(), setting::kRoot, setting::kParentPath);
+}
+
+} // namespace tessik

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "engine/KeySlots.h"
+#include "platform/controls/Twips.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// The design of the main window frmMain, as data: the window binding
+// creates the real window and controls from it, and the control objects
+// take their initial state from it. Positions and sizes are in twips, from
+// the top-left corner of the client area.
+namespace tessik::design {
+
+enum class ControlKind { ListView, DropDownList, Button, TextBox, PictureBox, Label, Image };
+
+struct Font {
+    std::string_view face; // empty: the window's default font
+    double points = 0;
+    bool IsWindowDefault() const { return face.empty(); }
+};
+
+inline constexpr Font kWindowDefaultFont{};
+inline constexpr Font kLetterFont{"Times New Roman", 18};
+inline constexpr Font kAboutFont{"MS Sans Serif", 9.75};
+
+constexpr int kNotInTabOrder = -1;
+
+struct Control {
+    std::string_view name;
+    ControlKind kind;
+    std::string_view caption;
+    TwipRect bounds;
+    bool enabled;
+    bool visible;
+    int tabIndex;
+    Font font;
+};
+
+inline constexpr std::string_view kTitle = "Tessik";
+inline constexpr int kClientWidth = 4935;
+inline constexpr int kClientHeight = 5250;
+
+// clang-format off
+inline constexpr Control lstTessikLetters{"lstTessikLetters", ControlKind::ListView,     "",                    {420, 120, 2730, 5055}, true,  true,  0,  kLetterFont};
+inline constexpr Control cmbLetters      {"cmbLetters",       ControlKind::DropDownList, "",                    {1065, 195, 1770, 525}, true,  false, 1,  kLetterFont};
+inline constexpr Control cmdSave         {"cmdSave",          ControlKind::Button,       "&Save",               {3360, 1800, 1335, 375}, false, true, 2,  kWindowDefaultFont};
+inline constexpr Control cmbLayouts      {"cmbLayouts",       ControlKind::DropDownList, "",                    {3360, 330, 1335, 315}, false, true,  3,  kWindowDefaultFont};
+inline constexpr Control txtLayoutName   {"txtLayoutName",    ControlKind::TextBox,      "",                    {3360, 930, 1335, 285}, false, true,  4,  kWindowDefaultFont};
+inline constexpr Control pctHotkey       {"pctHotkey",        ControlKind::PictureBox,   "",                    {3720, 4200, 735, 735}, true,  false, 5,  kWindowDefaultFont};
+inline constexpr Control cmdNew          {"cmdNew",           ControlKind::Button,       "&New Layout",         {3360, 1320, 1335, 375}, true,  true, 6,  kWindowDefaultFont};
+inline constexpr Control cmdHide         {"cmdHide",          ControlKind::Button,       "&Hide",               {3360, 3840, 1335, 375}, true,  true, 7,  kWindowDefaultFont};
+inline constexpr Control cmdDelete       {"cmdDelete",        ControlKind::Button,       "&Delete",             {3360, 3240, 1335, 375}, true,  true, 8,  kWindowDefaultFont};
+inline constexpr Control cmdModify       {"cmdModify",        ControlKind::Button,       "&Modify",             {3360, 2280, 1335, 375}, true,  true, 9,  kWindowDefaultFont};
+inline constexpr Control cmdCancel       {"cmdCancel",        ControlKind::Button,       "&Cancel",             {3360, 2760, 1335, 375}, false, true, 10, kWindowDefaultFont};
+inline constexpr Control cmdAbout        {"cmdAbout",         ControlKind::Button,       "?",                   {3360, 4320, 510, 375},  true,  true, 11, kAboutFont};
+inline constexpr Control lblLayouts      {"lblLayouts",       ControlKind::Label,        "Available Layouts :", {3360, 105, 1380, 225}, true,  true,  12, kWindowDefaultFont};
+inline constexpr Control lblLName        {"lblLName",         ControlKind::Label,        "Layout Name :",       {3360, 705, 1380, 225}, true,  true,  13, kWindowDefaultFont};
+inline constexpr Control cmdExit         {"cmdExit",          ControlKind::Button,       "&Exit",               {3360, 4800, 1335, 375}, true,  true, 14, kWindowDefaultFont};
+inline constexpr Control cmdHelp         {"cmdHelp",          ControlKind::Button,       "Help",                {3930, 4320, 765, 375},  true,  true, 15, kWindowDefaultFont};
+inline constexpr Control imgTessik       {"imgTessik",        ControlKind::Image,        "",                    {90, 90, 240, 240},     true,  false, kNotInTabOrder, kWindowDefaultFont};
+inline constexpr Control imgEnglish      {"imgEnglish",       ControlKind::Image,        "",                    {120, 360, 240, 240},   true,  false, kNotInTabOrder, kWindowDefaultFont};
+// clang-format on
+
+// Every control: first those of the tab order, in that order, then the rest.
+inline constexpr std::array<const Control*, 18> kControls{
+    &lstTessikLetters, &cmbLetters, &cmdSave,   &cmbLayouts, &txtLayoutName, &pctHotkey,
+    &cmdNew,           &cmdHide,    &cmdDelete, &cmdModify,  &cmdCancel,     &cmdAbout,
+    &lblLayouts,       &lblLName,   &cmdExit,   &cmdHelp,    &imgTessik,     &imgEnglish};
+
+// The letter table's two columns, neither with a header text: the row's
+// picture, and the key label.
+struct Column {
+    std::string_view header;
+    int width;
+};
+inline constexpr std::array<Column, 2> kLetterColumns{{{"", 600}, {"", 1780}}};
+
+// ImageList1, the small icons of the letter table's rows.
+inline constexpr int kLetterPictureCount = 55;
+inline constexpr int kLetterPictureSize = 36; // pixels, square
+inline constexpr uint32_t kLetterPictureMask = 0xC0C0C0;
+
+// The key picker's items: for each letter the shifted label, then the plain
+// one, then the backslash key and the three shifted digits.
+const std::array<std::string_view, kKeySlotCount>& KeyPickerItems();
+
+// The hidden menu that cmdHelp opens as a pop-up; no menu bar shows.
+struct MenuItem {
+    std::string_view name;
+    std::string_view caption;
+};
+inline constexpr MenuItem mnuHiddenPopup{"mnuHiddenPopup", "Help"};
+inline constexpr std::array<MenuItem, 4> kHelpMenuItems{{
+    {"mnuConfigur", "Configuring the system"},
+    {"mnuBeginning", "Beginning"},
+    {"mnuUsing", "Using the software"},
+    {"mnuRules", "Writing Rules"},
+}};
+
+} // namespace tessik::design

@@ -1,0 +1,200 @@
+#include "platform/RuntimeError.h"
+#include "platform/controls/Button.h"
+#include "platform/controls/ComboBox.h"
+#include "platform/controls/Form.h"
+#include "platform/controls/ListView.h"
+#include "platform/controls/TextBox.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tessik {
+namespace {
+
+// Writes down every call a control makes to its backend, one line each.
+class RecordingBackend : public ComboBoxBackend, public ListViewBackend {
+public:
+    std::vector<std::string> calls;
+
+    void SetEnabled(bool enabled) override { calls.push_back(enabled ? "enable" : "disable"); }
+    void SetVisible(bool visible) override { calls.push_back(visible ? "show" : "hide"); }
+    void SetText(const std::string& text) override { calls.push_back("text " + text); }
+    void Move(const TwipRect& r) override {
+        calls.push_back("move " + std::to_string(r.left) + "," + std::to_string(r.top));
+    }
+    void SetFocus() override { calls.push_back("focus"); }
+    void AddItem(const std::string& item) override { calls.push_back("add " + item); }
+    void RemoveItem(int index) override { calls.push_back("remove " + std::to_string(index)); }
+    void SetListIndex(int index) override { calls.push_back("select " + std::to_string(index)); }
+    void AddColumn(const ListColumn& column) override {
+        calls.push_back("column " + std::to_string(column.width));
+    }
+    void AddRow(const ListRow& row) override {
+        calls.push_back("row " + std::to_string(row.smallIcon));
+    }
+    void SetRowText(int index, const std::string& text) override {
+        calls.push_back("row " + std::to_string(index) + " " + text);
+    }
+    void SelectRow(int index) override { calls.push_back("select row " + std::to_string(index)); }
+    TwipRect RowBounds(int index) override { return {7, 100 * index, 8, 9}; }
+};
+
+class Controls : public ::testing::Test {
+protected:
+    Form form{"Tessik", 0x10};
+    ComboBox list{form, "cmbLayouts", {3360, 330, 1335, 315}, false, true};
+    int clicks = 0;
+
+    Controls() {
+        list.onClick = [this] { ++clicks; };
+    }
+};
+
+TEST_F(Controls, DropDownListSelectsByTextAndRaisesItsClick) {
+    list.AddItem("Default");
+    list.AddItem("Phonetic");
+    list.AddItem("Default");
+    EXPECT_EQ(list.Text(), "");
+    EXPECT_EQ(list.ListIndex(), -1);
+
+    list.SetText("Phonetic");
+    EXPECT_EQ(list.ListIndex(), 1);
+    EXPECT_EQ(list.Text(), "Phonetic");
+    EXPECT_EQ(clicks, 1);
+
+    list.SetText("Default"); // the first of equal items
+    EXPECT_EQ(list.ListIndex(), 0);
+    EXPECT_EQ(clicks, 2);
+
+    try {
+        list.SetText("default");
+        FAIL() << "a text that no item has was accepted";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.Number(), 383);
+    }
+    EXPECT_EQ(list.ListIndex(), 0);
+    EXPECT_EQ(clicks, 2);
+
+    list.UserSelected(2);
+    EXPECT_EQ(list.ListIndex(), 2);
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST_F(Controls, RemovingItemsKeepsTheSelectionOnItsItem) {
+    for (const char* name : {"A", "B", "C", "D"})
+        list.AddItem(name);
+    list.SetText("C");
+    list.RemoveItem(0);
+    EXPECT_EQ(list.Text(), "C");
+    list.RemoveItem(2);
+    EXPECT_EQ(list.Text(), "C");
+    list.RemoveItem(1);
+    EXPECT_EQ(list.ListIndex(), -1);
+    EXPECT_EQ(list.Text(), "");
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"B"}));
+    EXPECT_THROW(list.RemoveItem(1), RuntimeError);
+    EXPECT_THROW(list.RemoveItem(-1), RuntimeError);
+}
+
+TEST_F(Controls, BackendGetsTheStateOnAttachAndEveryProgramChangeButNoUserChange) {
+    list.AddItem("Default");
+    list.SetText("Default");
+
+    RecordingBackend backend;
+    list.Attach(backend);
+    EXPECT_EQ(backend.calls, (std::vector<std::string>{"move 3360,330", "disable", "show",
+                                                       "add Default", "select 0"}));
+
+    backend.calls.clear();
+    list.AddItem("Phonetic");
+    list.SetEnabled(true);
+    list.UserSelected(1);
+    list.SetListIndex(0);
+    list.SetVisible(false);
+    EXPECT_EQ(backend.calls,
+              (std::vector<std::string>{"add Phonetic", "enable", "select 0", "hide"}));
+
+    Button button{form, "cmdModify", {3360, 2280, 1335, 375}, "&Modify", true};
+    RecordingBackend buttonBackend;
+    button.Attach(buttonBackend);
+    button.SetCaption("&Apply Changes");
+    EXPECT_EQ(buttonBackend.calls.back(), "text &Apply Changes");
+
+    TextBox box{form, "txtLayoutName", {}, false};
+    RecordingBackend boxBackend;
+    box.Attach(boxBackend);
+    boxBackend.calls.clear();
+    box.UserChangedText("Mine");
+    EXPECT_EQ(box.Text(), "Mine");
+    EXPECT_TRUE(boxBackend.calls.empty());
+}
+
+TEST_F(Controls, FocusBelongsToOneControlOfTheForm) {
+    Button a{form, "cmdNew", {}, "&New Layout", true};
+    Button b{form, "cmdSave", {}, "&Save", true};
+    a.SetFocus();
+    EXPECT_TRUE(a.HasFocus());
+    b.GotFocus();
+    EXPECT_FALSE(a.HasFocus());
+    EXPECT_EQ(form.ActiveControl(), &b);
+}
+
+TEST_F(Controls, FormUnloadRunsItsEventOnce) {
+    int unloads = 0;
+    form.onUnload = [&] { ++unloads; };
+    form.Show();
+    form.Unload();
+    form.Unload();
+    EXPECT_EQ(unloads, 1);
+    EXPECT_FALSE(form.Loaded());
+    EXPECT_FALSE(form.Visible());
+}
+
+TEST_F(Controls, ListViewRowsTextsAndBounds) {
+    ListView table{form, "lstTessikLetters", {420, 120, 2730, 5055}, true, true};
+    table.AddColumn({"", 600});
+    table.AddColumn({"", 1780});
+    for (int icon = 1; icon <= 3; ++icon)
+        table.AddRow(icon);
+    table.SetRowText(1, "k ");
+    EXPECT_EQ(table.Row(1).smallIcon, 2);
+    EXPECT_EQ(table.Row(1).subItemText, "k ");
+    EXPECT_EQ(table.Row(0).subItemText, "");
+    EXPECT_FALSE(table.SelectedRow());
+    EXPECT_THROW(table.SetRowText(3, "a "), RuntimeError);
+
+    EXPECT_EQ(table.RowBounds(2), (TwipRect{0, 1080, 2380, 540}));
+    RecordingBackend backend;
+    table.Attach(backend);
+    EXPECT_EQ(table.RowBounds(2), (TwipRect{7, 200, 8, 9}));
+
+    table.UserSelectedRow(2);
+    EXPECT_EQ(table.SelectedRow(), 2);
+    EXPECT_NE(backend.calls.back(), "select row 2");
+}
+
+TEST(DisplayScale, KeepsTheDesignsProportionsAtEveryResolution) {
+    const TwipRect client{0, 0, 4935, 5250};
+    EXPECT_EQ((DisplayScale{96, 96}).ToPixels(client), (PixelRect{0, 0, 329, 350}));
+    EXPECT_EQ((DisplayScale{120, 120}).ToPixels(client), (PixelRect{0, 0, 411, 438}));
+    EXPECT_EQ((DisplayScale{144, 144}).ToPixels(client), (PixelRect{0, 0, 494, 525}));
+
+    // Controls that touch in the design touch on screen: edges are rounded,
+    // not sizes.
+    for (const int dpi : {96, 120, 144, 168}) {
+        const DisplayScale scale{dpi, dpi};
+        const PixelRect a = scale.ToPixels({3360, 0, 510, 375});
+        const PixelRect b = scale.ToPixels({3870, 0, 60, 375});
+        EXPECT_EQ(a.left + a.width, b.left) << dpi;
+    }
+
+    EXPECT_EQ((DisplayScale{}).FontHeightPixels(18), 24);
+    EXPECT_EQ(DisplayScale({144, 144}).FontHeightPixels(18), 36);
+    EXPECT_DOUBLE_EQ(DisplayScale{}.TwipsPerPixelX(), 15.0);
+    EXPECT_EQ(DisplayScale({120, 120}).ToTwips({0, 0, 411, 438}), (TwipRect{0, 0, 4932, 5256}));
+}
+
+} // namespace
+} // namespace tessik
