@@ -88,14 +88,16 @@ std::vector<std::string_view> SplitAtBlanks(std::string_view text) {
     }
 }
 
-// Most wrong labels are a right one with its blank missing or misplaced.
+// Most wrong labels are a right one with its blank missing or misplaced, or
+// the key's character where the Shift label was meant ("K", "|", "3").
 std::string SuggestionFor(std::string_view label) {
     const auto first = label.find_first_not_of(kBlanks);
     const std::string trimmed(
         first == std::string_view::npos
             ? std::string_view()
             : label.substr(first, label.find_last_not_of(kBlanks) + 1 - first));
-    for (const std::string& candidate : {std::string(label) + " ", trimmed, trimmed + " "}) {
+    for (const std::string& candidate :
+         {std::string(label) + " ", trimmed, trimmed + " ", "Shift + " + trimmed}) {
         if (SlotOfLabel(candidate))
             return " (did you mean \"" + candidate + "\"?)";
     }
