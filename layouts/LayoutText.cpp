@@ -2,6 +2,7 @@
 
 #include "engine/KeySlots.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
