@@ -129,15 +129,12 @@ std::string RunTypeCommand(std::span<const std::string> args) {
     const std::vector<Key> keys =
         request.keys ? KeysOfTokens(*request.keys) : KeysOfText(*request.text);
 
-    std::string layoutsFolder = (std::filesystem::path(ExecutableFolder()) / "Layouts").string();
-    std::string layoutName = "Default";
-    if (request.layoutFile) {
-        const std::filesystem::path file(*request.layoutFile);
-        layoutsFolder = file.has_parent_path() ? file.parent_path().string() : ".";
-        layoutName = file.filename().string();
-    }
+    const std::filesystem::path layout =
+        request.layoutFile ? std::filesystem::path(*request.layoutFile)
+                           : std::filesystem::path(ExecutableFolder()) / "Layouts" / "Default";
     StdFileSystem files;
-    SimulatedDesktop desktop(files, layoutsFolder, layoutName);
+    SimulatedDesktop desktop(files, layout.has_parent_path() ? layout.parent_path().string() : ".",
+                             layout.filename().string());
 
     std::string trace;
     for (const Key& key : keys) {
