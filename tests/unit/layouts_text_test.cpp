@@ -110,13 +110,6 @@ TEST(LayoutText, AcceptsLettersInTheirTwoCharacterForms) {
     EXPECT_EQ(ParseLayoutText(Joined(rows)), SampleLabels());
 }
 
-TEST(LayoutText, LetsManyRowsGoWithoutAKey) {
-    std::vector<std::string> rows = SampleRowLines();
-    for (const int row : {4, 5, 6})
-        rows[row].replace(0, rows[row].find("  "), "\"\"");
-    EXPECT_EQ(ParseLayoutText(Joined(rows)), SampleLabels({5, 6, 7}));
-}
-
 TEST(LayoutText, NamesTheLineOfAWrongLine) {
     const std::vector<std::string> rows = SampleRowLines();
     struct Case {
