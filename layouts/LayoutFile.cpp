@@ -1,0 +1,31 @@
+#include "layouts/LayoutFile.h"
+
+namespace tessik {
+
+void WriteLayoutRecords(OutputFile& file, LayoutRecord& buffer, const RowLabels& labels) {
+    for (int row = 0; row < kRowCount; ++row) {
+        buffer.Empty();
+        buffer.Code = kRows[static_cast<std::size_t>(row)].code;
+        buffer.KeyLabel = labels[static_cast<std::size_t>(row)];
+        WriteLayoutRecord(file, buffer);
+    }
+}
+
+void WriteLayoutFile(FileSystem& files, const std::string& path, LayoutRecord& buffer,
+                     const RowLabels& labels) {
+    const auto file = files.OpenForWriting(path);
+    WriteLayoutRecords(*file, buffer, labels);
+    file->Close();
+}
+
+void ReadLayoutRows(InputFile& file, LayoutRecord& buffer,
+                    const std::function<void(int row, const std::string& label)>& showRow) {
+    for (int i = 0; i < kLayoutRecordsPerFile; ++i) {
+        if (!ReadLayoutRecord(file, buffer))
+            return;
+        if (const auto row = RowOfCode(buffer.Code))
+            showRow(*row, buffer.KeyLabel);
+    }
+}
+
+} // namespace tessik

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "engine/LayoutRecord.h"
+#include "layouts/RowTable.h"
+#include "platform/FileSystem.h"
+
+#include <array>
+#include <functional>
+#include <string>
+
+namespace tessik {
+
+// The key label of each row of the letter table, "" for a row without a key.
+using RowLabels = std::array<std::string, kRowCount>;
+
+// Writes a whole layout: 55 records in row order, record i carrying the code
+// of row i and the label of row i, one at a time through `buffer`. The codes
+// come from the row table, never from the labels' rows.
+void WriteLayoutRecords(OutputFile& file, LayoutRecord& buffer, const RowLabels& labels);
+
+// Opens `path` through `files`, writes the layout and closes the file. How
+// the bytes reach the disk (in place, or replacing the old file only once
+// all is written) is the business of the file that `files` hands out.
+void WriteLayoutFile(FileSystem& files, const std::string& path, LayoutRecord& buffer,
+                     const RowLabels& labels);
+
+// Reads a layout file the way the letter table shows it: up to 55 records in
+// sequence through `buffer`; for each record whose code belongs to a row,
+// `showRow(row, label)` with the label exactly as read. Records with codes of
+// no row are skipped, so rows that no record names keep whatever they showed,
+// and when two records carry the same code the later one wins.
+void ReadLayoutRows(InputFile& file, LayoutRecord& buffer,
+                    const std::function<void(int row, const std::string& label)>& showRow);
+
+} // namespace tessik

@@ -1,0 +1,142 @@
+#include "engine/KeySlots.h"
+#include "layouts/LayoutFile.h"
+#include "platform/RuntimeError.h"
+#include "platform/fake/MemoryFileSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+namespace tessik {
+namespace {
+
+const std::string kPath = "Layouts/Mine";
+
+std::string Record(CodeValue code, std::string_view label) {
+    MemoryFileSystem files;
+    WriteLayoutRecord(*files.OpenForWriting("r"), LayoutRecord{code, std::string(label)});
+    return files.files["r"];
+}
+
+RowLabels LabelsFor(std::initializer_list<std::pair<int, std::string>> rows) {
+    RowLabels labels;
+    for (const auto& [rowNumber, label] : rows)
+        labels[rowNumber - 1] = label;
+    return labels;
+}
+
+// Shows a file over a table that already holds `shown`, as the window does.
+RowLabels Show(MemoryFileSystem& files, RowLabels shown = {}) {
+    LayoutRecord buffer;
+    ReadLayoutRows(*files.OpenForReading(kPath), buffer,
+                   [&shown](int row, const std::string& label) { shown[row] = label; });
+    return shown;
+}
+
+TEST(LayoutFileWriter, WritesOneRecordPerRowInRowOrderWithTheRowsCode) {
+    MemoryFileSystem files;
+    LayoutRecord buffer;
+    const RowLabels labels = LabelsFor({{1, "a "}, {12, "Shift + K"}, {55, "\\ "}});
+    WriteLayoutFile(files, kPath, buffer, labels);
+
+    std::string expected;
+    for (int row = 0; row < kRowCount; ++row)
+        expected += Record(kRows[row].code, labels[row]);
+    EXPECT_EQ(files.files[kPath], expected);
+    // Row 1 is the example of the file format: U+0985 with "a ".
+    EXPECT_EQ(files.files[kPath].substr(0, 8), std::string("\x85\x09\0\0\x02\0a ", 8));
+    // The writer went through the record buffer; it holds the last record.
+    EXPECT_EQ(buffer.Code, 0x0964);
+    EXPECT_EQ(buffer.KeyLabel, "\\ ");
+}
+
+TEST(LayoutFileWriter, OverwritesFromTheStartWithoutCuttingTheFile) {
+    MemoryFileSystem files;
+    const std::string tail = "old bytes that nobody reads";
+    files.files[kPath] = std::string(55 * 15, 'x') + tail;
+    LayoutRecord buffer;
+    WriteLayoutFile(files, kPath, buffer, LabelsFor({{1, "a "}}));
+
+    const std::string& written = files.files[kPath];
+    const std::size_t newLength = 8 + 54 * 6;
+    EXPECT_EQ(written.size(), 55u * 15 + tail.size());
+    EXPECT_EQ(written.substr(0, 8), Record(0x0985, "a "));
+    EXPECT_EQ(written.substr(newLength, 4), "xxxx");
+    EXPECT_EQ(Show(files)[0], "a ");
+}
+
+TEST(LayoutFileWriter, RaisesAFailedWriteToTheCaller) {
+    MemoryFileSystem files;
+    files.failWrite = ErrorNumber::DeviceIoError;
+    files.failWriteAt = 100;
+    LayoutRecord buffer;
+    try {
+        WriteLayoutFile(files, kPath, buffer, RowLabels{});
+        FAIL() << "the write error was swallowed";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.Number(), 57);
+    }
+    EXPECT_EQ(files.files[kPath].size(), 100u);
+}
+
+TEST(LayoutFileReader, GivesEachRecordsLabelToTheRowOfItsCode) {
+    MemoryFileSystem files;
+    files.files[kPath] = Record(0x0995, "k ") + Record(4, "Shift + R") + Record(0x0964, "\\ ") +
+                         Record(0x0985, "Shift + A");
+    const RowLabels shown = Show(files);
+    EXPECT_EQ(shown[11], "k ");
+    EXPECT_EQ(shown[53], "Shift + R");
+    EXPECT_EQ(shown[54], "\\ ");
+    EXPECT_EQ(shown[0], "Shift + A");
+    EXPECT_EQ(shown[1], "");
+}
+
+TEST(LayoutFileReader, SkipsCodesOfNoRowAndLetsLaterRecordsWin) {
+    MemoryFileSystem files;
+    files.files[kPath] = Record(0, "a ") + Record(1, "b ") + Record(0x0986, "c ") +
+                         Record(-2437, "d ") + Record(0x0995, "k ") + Record(0x0995, "Shift + K") +
+                         Record(0x0996, "label of no key");
+    RowLabels before;
+    before.fill("before");
+    const RowLabels shown = Show(files, before);
+    EXPECT_EQ(shown[11], "Shift + K");
+    EXPECT_EQ(shown[12], "label of no key"); // copied as it stands in the file
+    for (int row = 0; row < kRowCount; ++row) {
+        if (row != 11 && row != 12) {
+            EXPECT_EQ(shown[row], "before") << "row " << row + 1;
+        }
+    }
+}
+
+TEST(LayoutFileReader, ReadsFiftyFiveRecordsAtMostAndStopsAtTheEnd) {
+    MemoryFileSystem files;
+    std::string content;
+    for (int i = 0; i < 55; ++i)
+        content += Record(0x09A8, "n ");
+    content += Record(0x0995, "k "); // the 56th record is never read
+    files.files[kPath] = content;
+    EXPECT_EQ(Show(files)[11], "");
+
+    // A record cut short by the end of the file assigns nothing.
+    files.files[kPath] = Record(0x0995, "k ") + Record(0x0996, "Shift + K").substr(0, 10);
+    const RowLabels shown = Show(files);
+    EXPECT_EQ(shown[11], "k ");
+    EXPECT_EQ(shown[12], "");
+}
+
+TEST(LayoutFile, ReadsBackWhatItWrote) {
+    RowLabels labels;
+    for (int row = 0; row < kRowCount; ++row)
+        labels[row] = row % 7 == 0 ? "" : std::string(kKeyLabels[row]);
+    MemoryFileSystem files;
+    LayoutRecord buffer;
+    WriteLayoutFile(files, kPath, buffer, labels);
+    RowLabels garbage;
+    garbage.fill("?");
+    EXPECT_EQ(Show(files, garbage), labels);
+}
+
+} // namespace
+} // namespace tessik

@@ -1,0 +1,91 @@
+#include "tools/LayoutCommands.h"
+
+#include "layouts/LayoutText.h"
+#include "platform/std/StdFileSystem.h"
+#include "tools/ReplacingFile.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+namespace tessik::cli {
+namespace {
+
+RowLabels ReadRowLabels(const std::string& path) {
+    StdFileSystem files;
+    const auto file = files.OpenForReading(path);
+    LayoutRecord buffer;
+    RowLabels labels;
+    ReadLayoutRows(*file, buffer, [&labels](int row, const std::string& label) {
+        labels[static_cast<std::size_t>(row)] = label;
+    });
+    return labels;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    StdFileSystem files;
+    const auto file = files.OpenForReading(path);
+    std::string content;
+    std::array<std::byte, 4096> chunk;
+    while (const std::size_t got = file->Read(chunk))
+        content.append(reinterpret_cast<const char*>(chunk.data()), got);
+    return content;
+}
+
+// A label as it stands in the file, in quotes; bytes that would not show,
+// and the quote itself, are written as \xNN.
+std::string QuotedLabel(const std::string& label) {
+    std::string quoted = "\"";
+    for (const char c : label) {
+        if (c >= 0x20 && c <= 0x7E && c != '"') {
+            quoted += c;
+        } else {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(c));
+            quoted += escape;
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string Padded(std::string field, std::size_t width) {
+    field.resize(std::max(field.size() + 2, width), ' ');
+    return field;
+}
+
+} // namespace
+
+std::string ShowLayoutFile(const std::string& path) {
+    const RowLabels labels = ReadRowLabels(path);
+    std::string text;
+    for (int row = 0; row < kRowCount; ++row) {
+        const LetterRow& letterRow = kRows[static_cast<std::size_t>(row)];
+        char number[8];
+        std::snprintf(number, sizeof number, "%2d  ", row + 1);
+        text += number;
+        text += Padded(QuotedLabel(labels[static_cast<std::size_t>(row)]), 13);
+        text += Padded(std::string(letterRow.name), 16);
+        text += letterRow.letter;
+        text += "\n";
+    }
+    return text;
+}
+
+std::string ExportLayoutFile(const std::string& path) {
+    return FormatLayoutText(ReadRowLabels(path));
+}
+
+void ImportLayoutText(const std::string& textPath, const std::string& layoutPath) {
+    RowLabels labels;
+    try {
+        labels = ParseLayoutText(ReadWholeFile(textPath));
+    } catch (const LayoutTextError& error) {
+        throw LayoutTextError(error.Line(), textPath + ": " + error.what());
+    }
+    ReplacingFile file(layoutPath);
+    LayoutRecord buffer;
+    WriteLayoutRecords(file, buffer, labels);
+    file.Close();
+}
+
+} // namespace tessik::cli

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "engine/Engine.h"
+#include "platform/fake/FakeKeyboard.h"
+#include "tools/UsKeyboard.h"
+
+#include <string>
+#include <vector>
+
+namespace tessik::cli {
+
+// The focused text box, holding UTF-16 units as a Windows edit control does.
+class TextBox {
+public:
+    void Type(uint16_t unit) { units_.push_back(unit); }
+    void Backspace() {
+        if (!units_.empty())
+            units_.pop_back();
+    }
+    std::string Utf8() const;
+
+private:
+    std::u16string units_;
+};
+
+// The real engine on a simulated desktop: a key-state double holds the
+// modifiers, the injector delivers into the text box, and the next hook in
+// the chain is a US keyboard that types into the text box whatever key the
+// engine passes on.
+class SimulatedDesktop {
+public:
+    struct KeyOutcome {
+        bool swallowed = false;
+        std::vector<uint16_t> injected; // in order; 8 is a Backspace
+    };
+
+    // Loads the key map of `layoutName` in `layoutsFolder`; a failure is
+    // thrown as RuntimeError.
+    SimulatedDesktop(FileSystem& files, const std::string& layoutsFolder,
+                     const std::string& layoutName);
+
+    // Presses and releases one key with its modifiers held.
+    KeyOutcome Press(const KeyStroke& stroke);
+
+    const TextBox& Text() const { return textBox_; }
+
+private:
+    class TextBoxInjector : public Injector {
+    public:
+        explicit TextBoxInjector(TextBox& textBox) : textBox_(textBox) {}
+        void Inject(const InjectionBatch& batch) override;
+        std::vector<uint16_t> delivered;
+
+    private:
+        TextBox& textBox_;
+    };
+
+    class UsKeyboardTarget : public HookChain {
+    public:
+        UsKeyboardTarget(TextBox& textBox, KeyState& keys) : textBox_(textBox), keys_(keys) {}
+        intptr_t CallNextHook(int32_t code, uintptr_t message, const KeyEvent& event) override;
+        bool receivedKeyDown = false;
+
+    private:
+        TextBox& textBox_;
+        KeyState& keys_;
+    };
+
+    TextBox textBox_;
+    FakeKeyState keys_;
+    TextBoxInjector injector_{textBox_};
+    UsKeyboardTarget target_{textBox_, keys_};
+    Engine engine_;
+};
+
+} // namespace tessik::cli
