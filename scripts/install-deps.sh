@@ -7,6 +7,7 @@ packages=(
     g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
     wine wine32 wine64 xvfb xdotool x11-utils imagemagick
     fonts-lohit-beng-bengali fp-utils libchm-bin
+    pango1.0-tools fontconfig
 )
 
 missing=()

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Draws the letter table's pictures: one 36 x 36 cell per row of LIST, side by
+# side in one 24-bit BMP strip (the bitmap that the program loads into its
+# image list), plus a 4x enlarged, numbered contact sheet for people to check.
+#
+# Usage: generate-letter-pictures.sh FONT LIST STRIP.bmp SHEET.png
+#
+# Text is laid out by pango, which shapes Bengali (vowel signs around their
+# consonant, ya-phala, ra-phala, the reph above); ImageMagick only trims,
+# centres and assembles. FONT is the only font pango may use, so a picture
+# never silently falls back to another font and the result is the same on
+# every machine with the same packages.
+set -euo pipefail
+
+if [ $# -ne 4 ]; then
+    echo "usage: $0 FONT LIST STRIP.bmp SHEET.png" >&2
+    exit 2
+fi
+font=$1
+list=$2
+strip=$3
+sheet=$4
+
+readonly cell=36
+readonly mask='#C0C0C0'  # silver: the image list's transparent colour
+readonly paper='#FFF4D6' # light background of every picture
+readonly ink='#1C2340'   # the letters
+readonly corner=5        # radius of the paper's rounded corners; outside is mask
+readonly glyph_pixels=30 # font size in pixels
+readonly glyph_fit=32    # the largest a shaped letter may be; bigger ones shrink to fit
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+mkdir "$work/fonts"
+ln -s "$(realpath "$font")" "$work/fonts/"
+cat >"$work/fonts.conf" <<EOF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <dir>$work/fonts</dir>
+  <cachedir>$work/cache</cachedir>
+</fontconfig>
+EOF
+family=$(FONTCONFIG_FILE=$work/fonts.conf fc-query --format '%{family[0]}' "$font")
+
+# One cell: the paper with rounded corners on the mask colour (drawn without
+# antialiasing, so the corners are exactly the mask colour), the shaped text
+# trimmed to its ink and centred on it.
+draw_cell() {
+    local text=$1 out=$2
+    FONTCONFIG_FILE=$work/fonts.conf pango-view --no-display --pixels \
+        --font "$family $glyph_pixels" --hinting=full --antialias=gray \
+        --background=transparent --foreground="$ink" --margin=8 \
+        --text "$text" --output "$work/text.png"
+    convert "$work/text.png" -trim +repage -resize "${glyph_fit}x${glyph_fit}>" "$work/ink.png"
+    convert -size "${cell}x${cell}" "xc:$mask" +antialias -fill "$paper" \
+        -draw "roundrectangle 0,0 $((cell - 1)),$((cell - 1)) $corner,$corner" \
+        "$work/ink.png" -gravity center -composite -alpha off "$out"
+}
+
+cells=()
+while read -r code text; do
+    case $code in '' | '#'*) continue ;; esac
+    cells+=("$work/cell$(printf '%02d' $((${#cells[@]} + 1))).png")
+    draw_cell "$text" "${cells[-1]}"
+done <"$list"
+
+convert "${cells[@]}" +append -alpha off -type TrueColor -compress none "BMP3:$strip.tmp"
+mv "$strip.tmp" "$strip"
+
+# The sheet: every cell enlarged without smoothing, numbered by row.
+labelled=()
+for i in "${!cells[@]}"; do
+    labelled+=(-label "$((i + 1))" "${cells[$i]}")
+done
+montage "${labelled[@]}" -filter point -resize 400% -tile 11x -geometry +6+6 \
+    -font "$font" -pointsize 14 -background white -define png:exclude-chunks=date,time "$sheet"
