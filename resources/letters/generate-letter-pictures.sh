@@ -23,11 +23,13 @@ sheet=$4
 
 readonly cell=36
 readonly mask='#C0C0C0'  # silver: the image list's transparent colour
+# Paper and ink are coloured, not white and black: then no antialiased blend
+# of the two is ever exactly the mask grey, which would punch a hole.
 readonly paper='#FFF4D6' # light background of every picture
 readonly ink='#1C2340'   # the letters
 readonly corner=5        # radius of the paper's rounded corners; outside is mask
 readonly glyph_pixels=30 # font size in pixels
-readonly glyph_fit=32    # the largest a shaped letter may be; bigger ones shrink to fit
+readonly glyph_fit=32    # the most ink a picture may have across; wider text is drawn smaller
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -44,16 +46,29 @@ cat >"$work/fonts.conf" <<EOF
 EOF
 family=$(FONTCONFIG_FILE=$work/fonts.conf fc-query --format '%{family[0]}' "$font")
 
-# One cell: the paper with rounded corners on the mask colour (drawn without
-# antialiasing, so the corners are exactly the mask colour), the shaped text
-# trimmed to its ink and centred on it.
-draw_cell() {
-    local text=$1 out=$2
+# The shaped text at a font size of $2 pixels, trimmed to its ink, in $3.
+# Edge pixels that are mostly ink become ink: at this size a stroke is one or
+# two pixels wide, and without this many strokes come out pale grey.
+draw_text() {
     FONTCONFIG_FILE=$work/fonts.conf pango-view --no-display --pixels \
-        --font "$family $glyph_pixels" --hinting=full --antialias=gray \
+        --font "$family $2" --hinting=full --antialias=gray \
         --background=transparent --foreground="$ink" --margin=8 \
-        --text "$text" --output "$work/text.png"
-    convert "$work/text.png" -trim +repage -resize "${glyph_fit}x${glyph_fit}>" "$work/ink.png"
+        --text "$1" --output "$work/text.png"
+    convert "$work/text.png" -trim +repage -channel A -level 0%,70% +channel "$3"
+}
+
+# One cell: the paper with rounded corners on the mask colour (drawn without
+# antialiasing, so the corners are exactly the mask colour) and the text
+# centred on it. Text too large for the cell is drawn again at a smaller
+# font size rather than scaled down, which would blur and pale its strokes.
+draw_cell() {
+    local text=$1 out=$2 size
+    draw_text "$text" "$glyph_pixels" "$work/ink.png"
+    size=$(identify -format '%[fx:max(w,h)]' "$work/ink.png")
+    if [ "$size" -gt "$glyph_fit" ]; then
+        draw_text "$text" $((glyph_pixels * glyph_fit / size)) "$work/ink.png"
+        convert "$work/ink.png" -resize "${glyph_fit}x${glyph_fit}>" "$work/ink.png"
+    fi
     convert -size "${cell}x${cell}" "xc:$mask" +antialias -fill "$paper" \
         -draw "roundrectangle 0,0 $((cell - 1)),$((cell - 1)) $corner,$corner" \
         "$work/ink.png" -gravity center -composite -alpha off "$out"
@@ -75,4 +90,5 @@ for i in "${!cells[@]}"; do
     labelled+=(-label "$((i + 1))" "${cells[$i]}")
 done
 montage "${labelled[@]}" -filter point -resize 400% -tile 11x -geometry +6+6 \
-    -font "$font" -pointsize 14 -background white -define png:exclude-chunks=date,time "$sheet"
+    -font "$font" -pointsize 14 -background white \
+    -define png:exclude-chunks=date,time "$sheet"
