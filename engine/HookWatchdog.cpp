@@ -5,17 +5,13 @@ namespace tessik {
 HookWatchdog::HookWatchdog(SystemHook& system, HookLifecycle& hooks)
     : system_(system), hooks_(hooks) {}
 
-void HookWatchdog::Start() {
-    watching_ = true;
-}
-
 void HookWatchdog::Stop() {
     watching_ = false;
     missedSince_.reset();
 }
 
-void HookWatchdog::OnSystemKeyboardInput(Clock now) {
-    if (watching_ && !missedSince_ && HookMissed(now))
+void HookWatchdog::OnSystemKeyboardInput(KeyEventId event, Clock now) {
+    if (watching_ && !missedSince_ && !HookSaw(event, now))
         missedSince_ = now;
 }
 
@@ -27,8 +23,12 @@ void HookWatchdog::Check(Clock now) {
         Reinstall();
 }
 
-bool HookWatchdog::HookMissed(Clock systemInput) const {
-    return !lastHookCall_ || systemInput - *lastHookCall_ > kSameKeyWindow;
+bool HookWatchdog::HookSaw(KeyEventId event, Clock systemInput) const {
+    for (const HookCall& call : recentHookCalls_) {
+        if (call.event == event && call.time >= systemInput - kSameKeyWindow)
+            return true;
+    }
+    return false;
 }
 
 // A hook that has seen nothing since the last reinstall is most likely

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 namespace tessik {
 namespace {
 
@@ -12,24 +14,31 @@ constexpr UINT_PTR kCheckTimer = 1;
 constexpr USHORT kGenericDesktopPage = 0x01;
 constexpr USHORT kKeyboardUsage = 0x06;
 
-bool IsKeyboardInput(LPARAM rawInput) {
-    RAWINPUTHEADER header;
-    UINT size = sizeof header;
-    return GetRawInputData(reinterpret_cast<HRAWINPUT>(rawInput), RID_HEADER, &header, &size,
-                           sizeof(RAWINPUTHEADER)) == sizeof header &&
-           header.dwType == RIM_TYPEKEYBOARD;
+// The key event of a WM_INPUT message, if it is keyboard input.
+std::optional<KeyEventId> KeyEventOf(LPARAM rawInput) {
+    RAWINPUT input;
+    UINT size = sizeof input;
+    if (GetRawInputData(reinterpret_cast<HRAWINPUT>(rawInput), RID_INPUT, &input, &size,
+                        sizeof(RAWINPUTHEADER)) == static_cast<UINT>(-1) ||
+        input.header.dwType != RIM_TYPEKEYBOARD)
+        return std::nullopt;
+    const RAWKEYBOARD& key = input.data.keyboard;
+    return MakeKeyEventId(key.MakeCode, (key.Flags & RI_KEY_E0) != 0,
+                          (key.Flags & RI_KEY_BREAK) != 0);
 }
 
 LRESULT CALLBACK WatchdogWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* watchdog = reinterpret_cast<HookWatchdog*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (watchdog != nullptr) {
         try {
-            if (message == WM_INPUT && IsKeyboardInput(lParam))
-                watchdog->OnSystemKeyboardInput(WatchdogClockNow());
-            else if (message == WM_TIMER && wParam == kCheckTimer)
+            if (message == WM_INPUT) {
+                if (const auto event = KeyEventOf(lParam))
+                    watchdog->OnSystemKeyboardInput(*event, WatchdogClockNow());
+            } else if (message == WM_TIMER && wParam == kCheckTimer) {
                 watchdog->Check(WatchdogClockNow());
+            }
         } catch (...) {
-            // A failed check is retried on the next tick.
+            // Nothing may leave a window procedure; the next tick checks again.
         }
     }
     // WM_INPUT must reach DefWindowProc, which releases the input.

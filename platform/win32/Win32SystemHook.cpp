@@ -16,10 +16,14 @@ HookWatchdog* hookWatchdog = nullptr;
 // engine injects while it is delivered (under Wine inside SendInput itself):
 // no allocation, no waiting, and nothing may escape it.
 LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM message, LPARAM lParam) {
-    if (hookWatchdog != nullptr)
-        hookWatchdog->OnHookCalled(WatchdogClockNow());
+    const auto* record = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    if (hookWatchdog != nullptr && code == HC_ACTION) {
+        hookWatchdog->OnHookCalled(MakeKeyEventId(record->scanCode,
+                                                  (record->flags & LLKHF_EXTENDED) != 0,
+                                                  (record->flags & LLKHF_UP) != 0),
+                                   WatchdogClockNow());
+    }
     if (hookEngine != nullptr) {
-        const auto* record = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         const KeyEvent event{code == HC_ACTION ? record->vkCode : 0u, record};
         try {
             return hookEngine->KeyboardHookProc(code, message, event);
