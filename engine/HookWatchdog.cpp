@@ -10,8 +10,9 @@ void HookWatchdog::Stop() {
     missedSince_.reset();
 }
 
-void HookWatchdog::OnSystemKeyboardInput(KeyEventId event, Clock now) {
-    if (watching_ && !missedSince_ && !HookSaw(event, now))
+void HookWatchdog::OnSystemKeyboardInput(EventTime event, Clock now) {
+    const bool seen = latestSeen_ && !IsLater(event, *latestSeen_);
+    if (watching_ && !missedSince_ && !seen)
         missedSince_ = now;
 }
 
@@ -21,14 +22,6 @@ void HookWatchdog::Check(Clock now) {
     missedSince_.reset();
     if (MayReinstall())
         Reinstall();
-}
-
-bool HookWatchdog::HookSaw(KeyEventId event, Clock systemInput) const {
-    for (const HookCall& call : recentHookCalls_) {
-        if (call.event == event && call.time >= systemInput - kSameKeyWindow)
-            return true;
-    }
-    return false;
 }
 
 // A hook that has seen nothing since the last reinstall is most likely

@@ -1,26 +1,18 @@
 #pragma once
 
 #include "engine/HookLifecycle.h"
-#include "platform/Injector.h"
 #include "platform/SystemHook.h"
 
-#include <array>
 #include <chrono>
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 
 namespace tessik {
 
-// Names one key event alike in the hook's report and in the system's: its
-// scan code, whether the key is an extended one, and whether it went up.
-// (Virtual-key codes would not do: the hook is told "left Shift" where the
-// system's report says "Shift".)
-using KeyEventId = uint32_t;
-
-constexpr KeyEventId MakeKeyEventId(uint32_t scanCode, bool extended, bool released) {
-    return (scanCode & 0xFFFF) | (extended ? 0x10000u : 0u) | (released ? 0x20000u : 0u);
-}
+// The system's time stamp of a key event, in milliseconds. The hook's
+// record of an event and the system's report of it carry the same one. It
+// wraps around after 49.7 days.
+using EventTime = uint32_t;
 
 // Puts the keyboard hook back when the system has silently taken it away.
 //
@@ -32,26 +24,23 @@ constexpr KeyEventId MakeKeyEventId(uint32_t scanCode, bool extended, bool relea
 // and the hook has not seen means the hook is gone if the hook still sees
 // nothing kDetectAfter later, and it is installed again.
 //
-// Two things look like a lost hook but are not, and must not make the
-// watchdog reinstall again and again:
-// - keys typed into a window of a more privileged (elevated) program never
-//   reach the hook, and reinstalling does not change that. After a
-//   reinstall the watchdog waits until the hook has seen a key again, or
-//   another window has come to the foreground, before it reinstalls again;
-// - the two reports of one key event come one after the other, usually the
-//   hook's first: a report is matched with the hook calls of the last
-//   kSameKeyWindow by its KeyEventId, and any later hook call shows that
-//   the hook is alive.
+// The hook has seen an event when it has seen that event or a later one,
+// by the events' own time stamps: the two reports of a key event can come
+// seconds apart when the user types fast, and in either order.
+//
+// Keys typed into a window of a more privileged (elevated) program never
+// reach the hook either, and reinstalling does not change that. After a
+// reinstall the watchdog waits until the hook has seen a key again, or
+// another window has come to the foreground, before it reinstalls again.
 //
 // A reinstall installs the new hook before removing the old one and does
 // not touch the foreground window: the user is typing.
 //
-// All times are milliseconds of one monotonic clock, given by the caller.
+// `now` is milliseconds of a monotonic clock, given by the caller.
 class HookWatchdog {
 public:
     using Clock = std::chrono::milliseconds;
 
-    static constexpr Clock kSameKeyWindow{250};
     static constexpr Clock kDetectAfter{500};
     // How often the platform should call Check: with it, a key event missed
     // by the hook is caught within kDetectAfter + kCheckInterval.
@@ -66,15 +55,15 @@ public:
 
     // The keyboard hook got an event. Called from the hook callback, so it
     // does no more than note it.
-    void OnHookCalled(KeyEventId event, Clock now) noexcept {
-        recentHookCalls_[nextHookCall_] = {event, now};
-        nextHookCall_ = (nextHookCall_ + 1) % recentHookCalls_.size();
+    void OnHookCalled(EventTime event) noexcept {
+        if (!latestSeen_ || IsLater(event, *latestSeen_))
+            latestSeen_ = event;
         missedSince_.reset();
         hookSeenSinceReinstall_ = true;
     }
 
     // The system received a key event.
-    void OnSystemKeyboardInput(KeyEventId event, Clock now);
+    void OnSystemKeyboardInput(EventTime event, Clock now);
 
     // Reinstalls the hook when it has missed keyboard input for too long.
     void Check(Clock now);
@@ -84,24 +73,15 @@ public:
     int Reinstalls() const { return reinstalls_; }
 
 private:
-    struct HookCall {
-        KeyEventId event = 0;
-        Clock time = Clock::min();
-    };
-    // One key-down's injections come back through the hook before the
-    // system's report of the key-down itself can be handled: remember them
-    // all, twice over (down and up), and a few more.
-    static constexpr std::size_t kRememberedHookCalls = 4 * InjectionBatch::kCapacity;
-
-    bool HookSaw(KeyEventId event, Clock systemInput) const;
+    static bool IsLater(EventTime a, EventTime b) { return static_cast<int32_t>(a - b) > 0; }
     bool MayReinstall();
     void Reinstall();
 
     SystemHook& system_;
     HookLifecycle& hooks_;
     bool watching_ = false;
-    std::array<HookCall, kRememberedHookCalls> recentHookCalls_{};
-    std::size_t nextHookCall_ = 0;
+    // The time of the latest event the hook has seen.
+    std::optional<EventTime> latestSeen_;
     // The first system key event that the hook has not accounted for.
     std::optional<Clock> missedSince_;
     bool hookSeenSinceReinstall_ = true;

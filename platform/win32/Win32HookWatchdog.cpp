@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <optional>
-
 namespace tessik {
 namespace {
 
@@ -14,17 +12,17 @@ constexpr UINT_PTR kCheckTimer = 1;
 constexpr USHORT kGenericDesktopPage = 0x01;
 constexpr USHORT kKeyboardUsage = 0x06;
 
-// The key event of a WM_INPUT message, if it is keyboard input.
-std::optional<KeyEventId> KeyEventOf(LPARAM rawInput) {
-    RAWINPUT input;
-    UINT size = sizeof input;
-    if (GetRawInputData(reinterpret_cast<HRAWINPUT>(rawInput), RID_INPUT, &input, &size,
-                        sizeof(RAWINPUTHEADER)) == static_cast<UINT>(-1) ||
-        input.header.dwType != RIM_TYPEKEYBOARD)
-        return std::nullopt;
-    const RAWKEYBOARD& key = input.data.keyboard;
-    return MakeKeyEventId(key.MakeCode, (key.Flags & RI_KEY_E0) != 0,
-                          (key.Flags & RI_KEY_BREAK) != 0);
+// Milliseconds since the system started.
+HookWatchdog::Clock WatchdogClockNow() {
+    return HookWatchdog::Clock(static_cast<HookWatchdog::Clock::rep>(GetTickCount64()));
+}
+
+bool IsKeyboardInput(LPARAM rawInput) {
+    RAWINPUTHEADER header;
+    UINT size = sizeof header;
+    return GetRawInputData(reinterpret_cast<HRAWINPUT>(rawInput), RID_HEADER, &header, &size,
+                           sizeof(RAWINPUTHEADER)) == sizeof header &&
+           header.dwType == RIM_TYPEKEYBOARD;
 }
 
 LRESULT CALLBACK WatchdogWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -32,8 +30,10 @@ LRESULT CALLBACK WatchdogWindowProc(HWND window, UINT message, WPARAM wParam, LP
     if (watchdog != nullptr) {
         try {
             if (message == WM_INPUT) {
-                if (const auto event = KeyEventOf(lParam))
-                    watchdog->OnSystemKeyboardInput(*event, WatchdogClockNow());
+                // The message's time is the key event's, as the hook was told it.
+                if (IsKeyboardInput(lParam))
+                    watchdog->OnSystemKeyboardInput(static_cast<EventTime>(GetMessageTime()),
+                                                    WatchdogClockNow());
             } else if (message == WM_TIMER && wParam == kCheckTimer) {
                 watchdog->Check(WatchdogClockNow());
             }
@@ -61,10 +61,6 @@ bool RegisterKeyboardInput(HWND target, DWORD flags) {
 }
 
 } // namespace
-
-HookWatchdog::Clock WatchdogClockNow() noexcept {
-    return HookWatchdog::Clock(static_cast<HookWatchdog::Clock::rep>(GetTickCount64()));
-}
 
 Win32HookWatchdog::Win32HookWatchdog(HookWatchdog& watchdog) : watchdog_(watchdog) {
     HINSTANCE instance = GetModuleHandleA(nullptr);

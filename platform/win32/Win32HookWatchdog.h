@@ -4,10 +4,6 @@
 
 namespace tessik {
 
-// The clock of the hook watchdog on Windows: milliseconds since the system
-// started. Cheap enough for the hook callback.
-HookWatchdog::Clock WatchdogClockNow() noexcept;
-
 // Feeds the hook watchdog on Windows. The system's keyboard input arrives as
 // raw input at a message-only window: keyboard only (the mouse must not
 // count), and with RIDEV_INPUTSINK also while other programs have the focus.

@@ -1,7 +1,5 @@
 #include "platform/win32/Win32SystemHook.h"
 
-#include "platform/win32/Win32HookWatchdog.h"
-
 #include <windows.h>
 
 namespace tessik {
@@ -17,12 +15,8 @@ HookWatchdog* hookWatchdog = nullptr;
 // no allocation, no waiting, and nothing may escape it.
 LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM message, LPARAM lParam) {
     const auto* record = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    if (hookWatchdog != nullptr && code == HC_ACTION) {
-        hookWatchdog->OnHookCalled(MakeKeyEventId(record->scanCode,
-                                                  (record->flags & LLKHF_EXTENDED) != 0,
-                                                  (record->flags & LLKHF_UP) != 0),
-                                   WatchdogClockNow());
-    }
+    if (hookWatchdog != nullptr && code == HC_ACTION)
+        hookWatchdog->OnHookCalled(record->time);
     if (hookEngine != nullptr) {
         const KeyEvent event{code == HC_ACTION ? record->vkCode : 0u, record};
         try {

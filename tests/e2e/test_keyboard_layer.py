@@ -3,6 +3,7 @@ hook and SendInput, driven by keyboard-probe.exe, typing into the target.
 Under Wine every injected character comes back through the hook inside
 SendInput, so these tests also cover that re-entry."""
 
+import random
 import time
 import unittest
 
@@ -89,6 +90,18 @@ class KeyboardLayerTest(unittest.TestCase):
         self.assertEqual(entries[copy + 1], ("WM_CHAR", 0x03))
         self.assertIn(("WM_SYSKEYDOWN", ord("K")), entries)
         # A live hook, re-entered for every injected key, is left alone.
+        self.assertEqual(self.probe.status()["reinstalls"], 0)
+
+    def test_keys_typed_as_fast_as_possible_all_arrive_in_order(self):
+        typed = {"k": KA, "m": MA, "i": I_SIGN, " ": " ",
+                 **{str(digit): BENGALI_DIGITS[digit] for digit in range(10)}}
+        keys = "".join(random.Random(7).choices(list(typed), k=1000))
+        self.session.input.type(keys, delay_ms=0)
+
+        expected = "".join(typed[key] for key in keys)
+        # Wine takes some 7 ms per key event on a loaded machine, twice that
+        # through the hook.
+        self.assertEqual(self.target.wait_for_text(expected, timeout=120), expected)
         self.assertEqual(self.probe.status()["reinstalls"], 0)
 
     def test_watchdog_reinstalls_a_hook_the_system_dropped(self):
