@@ -1,7 +1,6 @@
 """tessik.exe's resources as Windows sees them, through resource-check.exe,
 which links the same resource object."""
 
-import re
 import unittest
 
 from tessik_e2e import Session, windows_path, windows_program

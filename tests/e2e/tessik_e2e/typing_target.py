@@ -2,7 +2,6 @@
 
 import time
 from dataclasses import dataclass
-from pathlib import Path
 
 from . import config
 from .processes import wait_until
