@@ -11,7 +11,7 @@ void HookWatchdog::Stop() {
 }
 
 void HookWatchdog::OnSystemKeyboardInput(EventTime event, Clock now) {
-    const bool seen = latestSeen_ && !IsLater(event, *latestSeen_);
+    const bool seen = latestSeen_ && !IsLater(event, *latestSeen_ + kStampSlack);
     if (watching_ && !missedSince_ && !seen)
         missedSince_ = now;
 }

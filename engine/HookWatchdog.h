@@ -26,7 +26,8 @@ using EventTime = uint32_t;
 //
 // The hook has seen an event when it has seen that event or a later one,
 // by the events' own time stamps: the two reports of a key event can come
-// seconds apart when the user types fast, and in either order.
+// seconds apart when the user types fast, and in either order. The system's
+// stamp may be up to kStampSlack later than the hook's for the same event.
 //
 // Keys typed into a window of a more privileged (elevated) program never
 // reach the hook either, and reinstalling does not change that. After a
@@ -41,6 +42,7 @@ class HookWatchdog {
 public:
     using Clock = std::chrono::milliseconds;
 
+    static constexpr EventTime kStampSlack = 50;
     static constexpr Clock kDetectAfter{500};
     // How often the platform should call Check: with it, a key event missed
     // by the hook is caught within kDetectAfter + kCheckInterval.
