@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/HookChain.h"
+#include "platform/Injector.h"
+#include "platform/KeyState.h"
+
+#include <cstdint>
+
+namespace tessik {
+
+// GetAsyncKeyState.
+class Win32KeyState final : public KeyState {
+public:
+    int16_t AsyncKeyState(int virtualKey) override;
+};
+
+// CallNextHookEx, with the system's own event record.
+class Win32HookChain final : public HookChain {
+public:
+    intptr_t CallNextHook(int32_t code, uintptr_t message, const KeyEvent& event) override;
+};
+
+// One SendInput call per batch, so that nothing the user types can come
+// between the characters of one key-down. A character goes as a Unicode
+// key press, which reaches the target as WM_CHAR (and comes back through
+// the low-level hook as VK_PACKET, a key the engine passes on); code 8 goes
+// as a press of the Backspace key.
+class Win32Injector final : public Injector {
+public:
+    Win32Injector();
+    void Inject(const InjectionBatch& batch) override;
+
+private:
+    uint16_t backspaceScanCode_;
+};
+
+} // namespace tessik

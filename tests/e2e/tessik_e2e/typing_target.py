@@ -1,0 +1,92 @@
+"""The typing target: a window whose text and key messages tests read back."""
+
+import time
+from dataclasses import dataclass
+
+from . import config
+from .processes import wait_until
+from .wine import windows_path
+
+
+def host_clock_ms() -> float:
+    """The clock of KeyMessage.time_ms: Wine's performance counter runs on
+    the host's raw monotonic clock, so tests can set key messages against
+    the moment they sent a key."""
+    return time.clock_gettime(time.CLOCK_MONOTONIC_RAW) * 1000.0
+
+
+@dataclass(frozen=True)
+class KeyMessage:
+    time_ms: float      # when the edit control got it, on host_clock_ms()
+    message_time: int   # GetMessageTime(), the system's time of the event
+    message: str        # "WM_KEYDOWN", "WM_SYSKEYDOWN" or "WM_CHAR"
+    wparam: int         # virtual-key code, or the UTF-16 character of WM_CHAR
+    lparam: int
+
+
+class TypingTarget:
+    PROGRAM = "typing-target.exe"
+
+    def __init__(self, session, name: str = "target"):
+        self._session = session
+        self.text_file = session.folder / f"{name}.txt"
+        self.key_log_file = session.folder / f"{name}.keys.log"
+        self._ready_file = session.folder / f"{name}.ready"
+        self.edit_rect = None
+
+    def start(self, timeout: float = 20) -> "TypingTarget":
+        for path in (self.text_file, self.key_log_file, self._ready_file):
+            path.unlink(missing_ok=True)
+        self._session.wine.start_in_desktop(
+            config.windows_program(self.PROGRAM), windows_path(self.text_file),
+            windows_path(self.key_log_file), windows_path(self._ready_file))
+        wait_until(self._ready_file.exists, timeout, what="the typing target's window")
+        self.edit_rect = tuple(int(n) for n in self._ready_file.read_text().split())
+        return self
+
+    def focus(self) -> None:
+        """Clicks into the edit control."""
+        left, top, right, bottom = self.edit_rect
+        self._session.input.click((left + right) // 2, (top + bottom) // 2)
+        time.sleep(0.2)
+
+    def raw_text(self) -> bytes:
+        try:
+            return self.text_file.read_bytes()
+        except FileNotFoundError:
+            return b""
+
+    def text(self) -> str:
+        """The edit control's text, with its CR LF line ends as "\\n"."""
+        return self.raw_text().decode("utf-8").replace("\r\n", "\n")
+
+    def wait_for_text(self, expected: str, timeout: float = 5) -> str:
+        """Waits until the text is `expected`; returns the text last read,
+        so that a test can compare it and show the difference."""
+        try:
+            wait_until(lambda: self.text() == expected, timeout, what=f"text {expected!r}")
+        except TimeoutError:
+            pass
+        return self.text()
+
+    def key_log(self) -> list:
+        messages = []
+        if not self.key_log_file.exists():
+            return messages
+        for line in self.key_log_file.read_text().splitlines():
+            time_ms, message_time, message, wparam, lparam = line.split("\t")
+            messages.append(KeyMessage(float(time_ms), int(message_time), message,
+                                       int(wparam, 16), int(lparam, 16)))
+        return messages
+
+    def wait_for_key_log(self, condition, timeout: float = 5) -> list:
+        """Waits until condition(key_log) holds; returns the log last read."""
+        try:
+            wait_until(lambda: condition(self.key_log()), timeout, what="key messages")
+        except TimeoutError:
+            pass
+        return self.key_log()
+
+    def characters(self) -> str:
+        """The WM_CHAR messages received, as text."""
+        return "".join(chr(m.wparam) for m in self.key_log() if m.message == "WM_CHAR")

@@ -1,0 +1,115 @@
+"""Running Windows programs under Wine in the shared prefix."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+from pathlib import Path
+
+from . import config
+from .processes import stop
+
+DESKTOP_NAME = "e2e"
+DEFAULT_DPI = 96
+_DPI_KEY = r"HKCU\Control Panel\Desktop"
+
+
+def wine_environment(display: str) -> dict:
+    return dict(os.environ, DISPLAY=display, WINEPREFIX=str(config.WINE_PREFIX),
+                WINEARCH=config.WINE_ARCH, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+
+
+def windows_path(path: Path) -> str:
+    """The path as Windows programs see it: Wine maps drive Z: to /."""
+    return "Z:" + str(Path(path).resolve()).replace("/", "\\")
+
+
+def kill_wineserver(environment: dict) -> None:
+    """Ends every Wine process of the prefix."""
+    if config.WINE_PREFIX.exists():
+        subprocess.run(["wineserver", "-k"], env=environment, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+        subprocess.run(["wineserver", "-w"], env=environment, timeout=30)
+
+
+def boot_prefix(display: str) -> None:
+    """Makes a fresh prefix: the one slow step (10 to 20 s), done once per run."""
+    environment = wine_environment(display)
+    kill_wineserver(environment)
+    shutil.rmtree(config.WINE_PREFIX, ignore_errors=True)
+    config.WINE_PREFIX.parent.mkdir(parents=True, exist_ok=True)
+    subprocess.run(["wineboot", "-i"], env=environment, check=True, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=300)
+    wine = Wine(display, config.WINE_PREFIX.parent)
+    # A crashing program ends instead of waiting behind a dialog box.
+    wine.reg_add(r"HKCU\Software\Wine\WineDbg", "ShowCrashDialog", "0", "REG_DWORD")
+    subprocess.run(["wineserver", "-w"], env=environment, timeout=60)
+
+
+class Wine:
+    """Starts programs on one display and stops all of them again."""
+
+    def __init__(self, display: str, log_folder: Path):
+        self.environment = wine_environment(display)
+        self._log_folder = log_folder
+        self._programs = []
+        self._dpi_changed = False
+
+    def start_in_desktop(self, program: Path, *arguments: str) -> subprocess.Popen:
+        """Starts a program in the virtual desktop, which the first program
+        creates. Its output goes to a log file named after it."""
+        width, height = config.DESKTOP_SIZE
+        log = (self._log_folder / f"{Path(program).stem}.wine.log").open("ab")
+        process = subprocess.Popen(
+            ["wine", "explorer", f"/desktop={DESKTOP_NAME},{width}x{height}", str(program),
+             *arguments], env=self.environment, stdout=log, stderr=subprocess.STDOUT)
+        log.close()
+        self._programs.append(process)
+        return process
+
+    def run(self, program: Path, *arguments: str, timeout: float = 60) -> int:
+        """Runs a program outside the desktop, waits for it to end and
+        returns its exit code; its output goes to the log file named after it."""
+        with (self._log_folder / f"{Path(program).stem}.wine.log").open("ab") as log:
+            return subprocess.run(["wine", str(program), *arguments], env=self.environment,
+                                  stdout=log, stderr=subprocess.STDOUT, timeout=timeout).returncode
+
+    def _reg(self, *arguments: str) -> subprocess.CompletedProcess:
+        # Not through pipes: the services that wine starts hold them open
+        # for seconds after the command has ended.
+        with tempfile.TemporaryFile() as output:
+            result = subprocess.run(["wine", "reg", *arguments], env=self.environment,
+                                    stdout=output, stderr=subprocess.DEVNULL, timeout=60)
+            output.seek(0)
+            result.stdout = output.read().decode(errors="replace")
+        return result
+
+    def reg_add(self, key: str, value: str, data: str, kind: str = "REG_SZ") -> None:
+        result = self._reg("add", key, "/v", value, "/t", kind, "/d", data, "/f")
+        if result.returncode != 0:
+            raise RuntimeError(f"wine reg add {key} {value} failed: {result.stdout}")
+
+    def reg_query(self, key: str, value: str):
+        """The data of a registry value as text, or None when it is missing."""
+        result = self._reg("query", key, "/v", value)
+        if result.returncode != 0:
+            return None
+        for line in result.stdout.splitlines():
+            fields = line.strip().split(None, 2)
+            if len(fields) >= 2 and fields[0] == value and fields[1].startswith("REG_"):
+                return fields[2].rstrip("\r") if len(fields) == 3 else ""
+        return None
+
+    def set_dpi(self, dpi: int) -> None:
+        """Sets the display's dots per inch for programs started from now on
+        (the prefix is shared: stop_all() puts back the default)."""
+        self.reg_add(_DPI_KEY, "LogPixels", str(dpi), "REG_DWORD")
+        self._dpi_changed = dpi != DEFAULT_DPI
+
+    def stop_all(self) -> None:
+        for process in self._programs:
+            stop(process)
+        self._programs.clear()
+        if self._dpi_changed:
+            self.set_dpi(DEFAULT_DPI)
+        kill_wineserver(self.environment)

@@ -1,0 +1,25 @@
+"""Real keyboard and mouse input on the test's display, through XTest."""
+
+import os
+import subprocess
+
+
+class Xdotool:
+    def __init__(self, display: str):
+        self._environment = dict(os.environ, DISPLAY=display)
+
+    def _run(self, *arguments: str) -> None:
+        subprocess.run(["xdotool", *arguments], env=self._environment, check=True, timeout=120)
+
+    def type(self, text: str, delay_ms: int = 12) -> None:
+        """Types text as key presses, `delay_ms` apart."""
+        self._run("type", "--delay", str(delay_ms), "--", text)
+
+    def key(self, *keys: str, delay_ms: int = 12) -> None:
+        """Presses key combinations such as "ctrl+c", "Return", "shift+4"."""
+        self._run("key", "--delay", str(delay_ms), "--", *keys)
+
+    def click(self, x: int, y: int) -> None:
+        """A real left click. With no window manager this is what gives a
+        window the keyboard focus."""
+        self._run("mousemove", str(x), str(y), "click", "1")
