@@ -1,7 +1,7 @@
 #include "shell/MainWindow.h"
 
+#include "layouts/LayoutList.h"
 #include "shell/InternalError.h"
-#include "shell/LayoutList.h"
 #include "shell/MainWindowDesign.h"
 #include "shell/SettingsStore.h"
 #include "shell/TrayIcon.h"
