@@ -1,5 +1,4 @@
 #include "layouts/LetterTable.h"
-#include "layouts/RowTable.h"
 #include "platform/RuntimeError.h"
 #include "platform/controls/Form.h"
 #include "platform/fake/MemoryFileSystem.h"
@@ -85,14 +84,6 @@ protected:
     TrackingFileSystem files;
     LayoutRecord buffer;
 };
-
-TEST_F(LetterTable, HasOneRowPerLetterEachWithItsOwnPicture) {
-    ASSERT_EQ(letters.RowCount(), kRowCount);
-    for (int row = 0; row < kRowCount; ++row) {
-        EXPECT_EQ(letters.Row(row).smallIcon, row + 1);
-        EXPECT_EQ(letters.Row(row).subItemText, "");
-    }
-}
 
 TEST_F(LetterTable, PickerLiesOverTheKeyCellOfTheRowAsTheListLaysItOut) {
     const TwipRect picker{1065, 195, 1770, 525};
