@@ -20,6 +20,7 @@ enum class ErrorNumber : int32_t {
     PermissionDenied = 70,
     PathFileAccessError = 75,
     PathNotFound = 76,
+    ObjectVariableNotSet = 91,
     TextNotInList = 383,
 };
 

@@ -1,9 +1,13 @@
 #include "shell/MainWindow.h"
 
+#include "layouts/KeyPicker.h"
+#include "layouts/LayoutList.h"
+#include "layouts/LetterTable.h"
+#include "shell/CloseCommand.h"
 #include "shell/InternalError.h"
-#include "shell/LayoutList.h"
 #include "shell/MainWindowDesign.h"
 #include "shell/SettingsStore.h"
+#include "shell/SingleInstance.h"
 #include "shell/TrayIcon.h"
 
 #include <cmath>
@@ -17,6 +21,8 @@ const char* const kExitQuestion = "Do you really want to close 'Tessik'?\rYou ha
 const char* const kHookRefused =
     "Windows did not allow 'Tessik' to watch the keyboard, so Bengali typing could not be "
     "switched on.\rThe keyboard stays in 'System Default'.";
+const char* const kCannotDeleteDefault = "You cannot delete the 'Default' layout.";
+const char* const kDeleteQuestion = "Do you really want to delete this layout?";
 
 std::string Name(const design::Control& d) {
     return std::string(d.name);
@@ -82,9 +88,15 @@ MainWindow::MainWindow(Platform platform, Modules modules, Windows windows, Pict
       layoutsFolder_(std::move(layoutsFolder)), scale_(scale) {
     for (const auto& column : design::kLetterColumns)
         lstTessikLetters.AddColumn({std::string(column.header), column.width});
-    for (const auto item : design::KeyPickerItems())
-        cmbLetters.AddItem(std::string(item));
+    for (const auto label : kPickerLabels)
+        cmbLetters.AddItem(std::string(label));
 
+    // A layout is being created or modified exactly while Cancel is enabled.
+    lstTessikLetters.onClick =
+        Handler([this] { RowClick(lstTessikLetters, cmbLetters, cmdCancel.Enabled()); });
+    cmbLetters.onClick = Handler([this] { LabelPick(lstTessikLetters, cmbLetters); });
+    cmbLayouts.onClick = Handler([this] { SelectLayout(); });
+    cmdDelete.onClick = Handler([this] { DeleteLayout(); });
     pctHotkey.onMouseMove = [this](int, int, float x, float) {
         RunHandler(platform_.messages, [this, x] { HotkeyMouseMove(x); });
     };
@@ -94,14 +106,32 @@ MainWindow::MainWindow(Platform platform, Modules modules, Windows windows, Pict
 }
 
 void MainWindow::Load() noexcept {
-    // Two handlers, not one: a layout that cannot be loaded is reported,
-    // and the program is still made reachable.
-    RunHandler(platform_.messages, [this] { SelectStoredLayout(); });
-    RunHandler(platform_.messages, [this] { SetUpReachability(); });
+    bool handedOver = false;
+    // Two handlers, not one: a failure while the layouts are set up is
+    // reported, and the program is still made reachable.
+    RunHandler(platform_.messages, [&] {
+        platform_.application.LeaveTaskList();
+        handedOver = HandOverToRunningCopy();
+        if (handedOver)
+            return;
+        DisableClose(platform_.systemMenus, frmMain.Handle());
+        FillLayoutList(cmbLayouts, platform_.files, layoutsFolder_);
+        AddLetterRows(lstTessikLetters);
+        SelectStoredLayout();
+    });
+    if (!handedOver)
+        RunHandler(platform_.messages, [this] { SetUpReachability(); });
 }
 
+bool MainWindow::HandOverToRunningCopy() {
+    return platform_.application.PreviousInstanceRunning() &&
+           ActivatePreviousInstance(ApplicationTitle, platform_.application, platform_.windows);
+}
+
+// Selecting the entry runs the selection steps, which make the layout
+// current, load its key map and show it; their failures are reported there,
+// once.
 void MainWindow::SelectStoredLayout() {
-    FillLayoutList(cmbLayouts, platform_.files, layoutsFolder_);
     std::string stored = ValueAsText(
         ReadSetting(platform_.registry, setting::kAppName, setting::kSection, setting::kKeyLayout,
                     kDefaultLayoutName, setting::kRoot, setting::kParentPath));
@@ -110,8 +140,6 @@ void MainWindow::SelectStoredLayout() {
     if (!cmbLayouts.Contains(stored))
         stored = kDefaultLayoutName;
     cmbLayouts.SetText(stored);
-    modules_.engine.CurrentLayoutName = cmbLayouts.Text();
-    modules_.engine.LoadKeyMap();
 }
 
 void MainWindow::SetUpReachability() {
@@ -169,7 +197,9 @@ void MainWindow::ToggleInputMode() {
 
 void MainWindow::UpdateTrayIcon(IconHandle picture) {
     FillTrayRecord(picture);
-    platform_.tray.Notify(TrayMessage::Modify, trayRecord_);
+    // During start-up the layout is selected before the icon is added.
+    if (trayIconAdded_)
+        platform_.tray.Notify(TrayMessage::Modify, trayRecord_);
 }
 
 void MainWindow::FillTrayRecord(IconHandle picture) {
@@ -180,6 +210,41 @@ void MainWindow::FillTrayRecord(IconHandle picture) {
 
 void MainWindow::ShowInternalError(int32_t errorNumber) {
     tessik::ShowInternalError(platform_.messages, errorNumber);
+}
+
+void MainWindow::ShowLayout() noexcept {
+    RunHandler(platform_.messages, [this] {
+        Engine& engine = modules_.engine;
+        ShowLayoutFile(lstTessikLetters, platform_.files,
+                       engine.LayoutPath(engine.CurrentLayoutName), engine.RecordBuffer);
+    });
+}
+
+void MainWindow::SelectLayout() {
+    modules_.engine.CurrentLayoutName = cmbLayouts.Text();
+    // The icon shows the input mode, which a selection does not change: in
+    // the system default nothing is translated, whatever layout is current.
+    UpdateTrayIcon(nativeMode_ ? imgTessik.Picture() : imgEnglish.Picture());
+    modules_.engine.LoadKeyMap();
+    ShowLayout();
+}
+
+void MainWindow::DeleteLayout() {
+    // With no entry selected (the list is empty, or the built-in layout was
+    // missing after the last deletion) there is no layout to delete.
+    if (cmbLayouts.ListIndex() < 0)
+        return;
+    if (cmbLayouts.Text() == kDefaultLayoutName) {
+        platform_.messages.Show(kCannotDeleteDefault, box::InformationOk, ApplicationTitle);
+        return;
+    }
+    if (platform_.messages.Show(kDeleteQuestion, box::QuestionYesNo, ApplicationTitle) != box::Yes)
+        return;
+    platform_.files.RemoveFile(modules_.engine.LayoutPath(cmbLayouts.Text()));
+    cmbLayouts.RemoveItem(cmbLayouts.ListIndex());
+    cmbLayouts.SetText(kDefaultLayoutName);
+    modules_.engine.LoadKeyMap();
+    ShowLayout();
 }
 
 void MainWindow::HotkeyMouseMove(float x) {
@@ -198,6 +263,10 @@ void MainWindow::Exit() {
     platform_.tray.Notify(TrayMessage::Delete, trayRecord_);
     trayIconAdded_ = false;
     frmMain.Unload();
+}
+
+void MainWindow::SessionEnding() {
+    StoreSelectedLayout();
 }
 
 void MainWindow::StoreSelectedLayout() {

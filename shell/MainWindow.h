@@ -2,10 +2,13 @@
 
 #include "engine/Engine.h"
 #include "engine/HookLifecycle.h"
+#include "platform/Application.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageDialog.h"
 #include "platform/NotificationArea.h"
 #include "platform/Registry.h"
+#include "platform/SystemMenus.h"
+#include "platform/TopLevelWindows.h"
 #include "platform/controls/Button.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/Form.h"
@@ -34,6 +37,9 @@ public:
         NotificationArea& tray;
         Registry& registry;
         FileSystem& files;
+        Application& application;
+        TopLevelWindows& windows;
+        SystemMenus& systemMenus;
     };
     struct Modules {
         Engine& engine;
@@ -84,11 +90,17 @@ public:
     MenuItem mnuUsing;
     MenuItem mnuRules;
 
-    // The load handler: selects the stored layout, registers the hot key
-    // and adds the tray icon, leaving the window hidden. Even when no layout
-    // can be loaded, the hot key and the icon are set up, so that the
-    // program can always be reached and ended.
+    // The load handler: hands over to a running copy and ends, if there is
+    // one; otherwise fills the layout list and the letter table, selects the
+    // stored layout, registers the hot key and adds the tray icon, leaving
+    // the window hidden. Even when no layout can be loaded, the hot key and
+    // the icon are set up, so that the program can always be reached and
+    // ended.
     void Load() noexcept;
+    // Log-off or shut-down is near (WM_QUERYENDSESSION): the selected layout
+    // is stored now, as the unload handler stores it, since the process may
+    // be ended before the window is unloaded.
+    void SessionEnding();
     // A mouse action on the tray icon (the low word of the callback's lParam).
     void TrayCallback(uint32_t mouseMessage) noexcept;
     // The shell's notification area was created anew: the icon is added
@@ -103,14 +115,20 @@ public:
     // picture brings the tip that names the current layout.
     void UpdateTrayIcon(IconHandle picture);
     void ShowInternalError(int32_t errorNumber);
+    // Shows the current layout's keys in the letter table; reports its own
+    // failures, and its callers go on in any case.
+    void ShowLayout() noexcept;
 
     const TrayIconRecord& TrayRecord() const { return trayRecord_; }
 
 private:
     template <class Body> auto Handler(Body body);
 
+    bool HandOverToRunningCopy();
     void SelectStoredLayout();
     void SetUpReachability();
+    void SelectLayout();
+    void DeleteLayout();
     void FillTrayRecord(IconHandle picture);
     void HotkeyMouseMove(float x);
     void Exit();

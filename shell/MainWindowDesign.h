@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/KeySlots.h"
 #include "platform/controls/Twips.h"
 
 #include <array>
@@ -81,10 +80,6 @@ inline constexpr std::array<Column, 2> kLetterColumns{{{"", 600}, {"", 1780}}};
 inline constexpr int kLetterPictureCount = 55;
 inline constexpr int kLetterPictureSize = 36; // pixels, square
 inline constexpr uint32_t kLetterPictureMask = 0xC0C0C0;
-
-// The key picker's items: for each letter the shifted label, then the plain
-// one, then the backslash key and the three shifted digits.
-const std::array<std::string_view, kKeySlotCount>& KeyPickerItems();
 
 // The hidden menu that cmdHelp opens as a pop-up; no menu bar shows.
 struct MenuItem {

@@ -50,6 +50,10 @@ TwipRect ListView::RowBounds(int index) const {
     return {0, index * rowHeight, width, rowHeight};
 }
 
+TwipRect ListView::ClientArea() const {
+    return listBackend_ ? listBackend_->ClientArea() : Bounds();
+}
+
 void ListView::Click() const {
     if (onClick)
         onClick();

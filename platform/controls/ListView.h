@@ -32,6 +32,8 @@ public:
     // The row's rectangle in twips, relative to the list's client area, as
     // the real control lays it out (scrolled, at the display's resolution).
     virtual TwipRect RowBounds(int index) = 0;
+    // Where the list's client area, inside its border, lies on the form.
+    virtual TwipRect ClientArea() = 0;
 };
 
 // A list view in report view. Rows are numbered from 0.
@@ -55,6 +57,9 @@ public:
     // the rows are stacked from the top, each rowHeight twips high.
     TwipRect RowBounds(int index) const;
     int rowHeight = 540;
+    // Where the client area lies on the form. Without a real control it is
+    // the whole list, with no border.
+    TwipRect ClientArea() const;
 
     std::function<void()> onClick;
     void Click() const;

@@ -2,6 +2,7 @@
 
 #include "platform/NotificationArea.h"
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -20,8 +21,13 @@ public:
     std::vector<Call> calls;
     // The icons shown now, by window and id.
     std::map<std::pair<WindowHandle, uint32_t>, TrayIconRecord> icons;
+    // Runs at the start of every call, to look at the rest of the program
+    // at that moment.
+    std::function<void(TrayMessage)> beforeNotify;
 
     bool Notify(TrayMessage message, const TrayIconRecord& record) override {
+        if (beforeNotify)
+            beforeNotify(message);
         const auto id = std::make_pair(record.hWnd, record.uID);
         const bool present = icons.count(id) != 0;
         bool accepted = false;

@@ -39,6 +39,7 @@ public:
     }
     void SelectRow(int index) override { calls.push_back("select row " + std::to_string(index)); }
     TwipRect RowBounds(int index) override { return {7, 100 * index, 8, 9}; }
+    TwipRect ClientArea() override { return {450, 150, 2670, 4995}; }
 };
 
 class Controls : public ::testing::Test {
@@ -166,9 +167,11 @@ TEST_F(Controls, ListViewRowsTextsAndBounds) {
     EXPECT_THROW(table.SetRowText(3, "a "), RuntimeError);
 
     EXPECT_EQ(table.RowBounds(2), (TwipRect{0, 1080, 2380, 540}));
+    EXPECT_EQ(table.ClientArea(), table.Bounds());
     RecordingBackend backend;
     table.Attach(backend);
     EXPECT_EQ(table.RowBounds(2), (TwipRect{7, 200, 8, 9}));
+    EXPECT_EQ(table.ClientArea(), (TwipRect{450, 150, 2670, 4995}));
 
     table.UserSelectedRow(2);
     EXPECT_EQ(table.SelectedRow(), 2);

@@ -48,21 +48,6 @@ TEST(MainWindowDesign, AccessKeysAreDistinct) {
     EXPECT_EQ(keys, (std::set<char>{'S', 'N', 'H', 'D', 'M', 'C', 'E'}));
 }
 
-TEST(MainWindowDesign, KeyPickerListsShiftedThenPlainLetterThenTheFiveOthers) {
-    const auto& items = design::KeyPickerItems();
-    EXPECT_EQ(items[0], "Shift + A");
-    EXPECT_EQ(items[1], "a ");
-    EXPECT_EQ(items[2], "Shift + B");
-    EXPECT_EQ(items[50], "Shift + Z");
-    EXPECT_EQ(items[51], "z ");
-    EXPECT_EQ(items[52], "Shift + |");
-    EXPECT_EQ(items[53], "\\ ");
-    EXPECT_EQ(items[54], "Shift + 3");
-    EXPECT_EQ(items[55], "Shift + 6");
-    EXPECT_EQ(items[56], "Shift + 7");
-    EXPECT_EQ(std::set<std::string_view>(items.begin(), items.end()).size(), 57u);
-}
-
 TEST(MainWindowDesign, LetterTableColumnsFitWithoutAHorizontalScrollBar) {
     int width = 0;
     for (const auto& column : design::kLetterColumns)

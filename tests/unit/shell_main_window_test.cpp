@@ -1,111 +1,12 @@
-#include "engine/LayoutRecord.h"
-#include "platform/fake/FakeHotKeySystem.h"
-#include "platform/fake/FakeKeyboard.h"
-#include "platform/fake/FakeMessageDialog.h"
-#include "platform/fake/FakeNotificationArea.h"
-#include "platform/fake/FakeSystemHook.h"
-#include "platform/fake/MemoryFileSystem.h"
-#include "platform/fake/MemoryRegistry.h"
 #include "shell/InternalError.h"
-#include "shell/MainWindow.h"
 #include "shell/MainWindowDesign.h"
 #include "shell/TrayIcon.h"
+#include "shell_program.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
-namespace tessik {
+namespace tessik::test {
 namespace {
-
-constexpr WindowHandle kMainWindow = 0x100;
-constexpr WindowHandle kHotkeyTarget = 0x200;
-constexpr WindowHandle kOtherApplication = 0x300;
-constexpr WindowProcedure kOriginalProcedure = 0x4000;
-constexpr IconHandle kTessikIcon = 0x51;
-constexpr IconHandle kEnglishIcon = 0x52;
-constexpr const char* kLayouts = "/app/Layouts";
-constexpr const char* kSettingsKey = "SOFTWARE\\Tessik\\Settings";
-
-constexpr CodeValue kKa = 0x0995;
-constexpr CodeValue kKha = 0x0996;
-
-std::string TipOf(const TrayIconRecord& record) {
-    return std::string(record.szTip.begin(), record.szTip.end());
-}
-
-std::string Padded(std::string text) {
-    text += '\0';
-    text.resize(64, ' ');
-    return text;
-}
-
-// The whole program on fakes: the engine, the modules and the main window,
-// started the way the window binding starts it.
-class Program : public ::testing::Test {
-protected:
-    Program() {
-        hotKeySystem.procedures[kMainWindow] = kOriginalProcedure;
-        systemHook.foreground = kOtherApplication;
-    }
-
-    // A layout whose "k " key types `code`.
-    void AddLayout(const std::string& name, CodeValue code) {
-        auto file = files.OpenForWriting(std::string(kLayouts) + "/" + name);
-        WriteLayoutRecord(*file, {code, "k "});
-        file->Close();
-    }
-
-    void StoreKeyLayout(const std::string& name) {
-        registry.PutString(reg::CurrentUser, kSettingsKey, "KeyLayout", name);
-    }
-
-    MainWindow& Start() {
-        window.emplace(MainWindow::Platform{messages, tray, registry, files},
-                       MainWindow::Modules{engine, hooks, hotKey},
-                       MainWindow::Windows{kMainWindow, kHotkeyTarget},
-                       MainWindow::Pictures{kTessikIcon, kEnglishIcon}, kLayouts, DisplayScale{});
-        window->Load();
-        return *window;
-    }
-
-    // Takes the posted messages from the queue and dispatches them, as the
-    // message loop does once the window procedure has returned.
-    void DispatchPosted() {
-        auto posted = std::move(hotKeySystem.posted);
-        hotKeySystem.posted.clear();
-        for (const auto& m : posted) {
-            if (m.window == kHotkeyTarget && m.message == wm::MouseMove) {
-                const float x = static_cast<float>(m.lParam & 0xFFFF) * 15;
-                const float y = static_cast<float>((m.lParam >> 16) & 0xFFFF) * 15;
-                window->pctHotkey.MouseMove(static_cast<int>(m.wParam), 0, x, y);
-            }
-        }
-    }
-
-    void PressHotKey() {
-        hotKey.HotKeyWindowProc(kMainWindow, wm::HotKey, HotKey::kId, 0x00200003);
-        DispatchPosted();
-    }
-
-    CodeValue LoadedKa() const { return engine.ActiveKeyMap().At(slot::Letter('K')); }
-
-    const TrayIconRecord& ShownIcon() const { return tray.icons.at({kMainWindow, kTrayIconId}); }
-
-    MemoryFileSystem files;
-    FakeKeyState keys;
-    FakeHookChain hookChain;
-    RecordingInjector injector;
-    FakeSystemHook systemHook;
-    FakeMessageDialog messages;
-    FakeNotificationArea tray;
-    MemoryRegistry registry;
-    FakeHotKeySystem hotKeySystem;
-    Engine engine{{keys, hookChain, injector, files}, kLayouts};
-    HookLifecycle hooks{systemHook, kMainWindow};
-    HotKey hotKey{hotKeySystem};
-    std::optional<MainWindow> window;
-};
 
 TEST_F(Program, EveryControlStartsAsDesigned) {
     AddLayout("Default", kKa);
@@ -181,23 +82,6 @@ TEST_F(Program, FirstStartSelectsDefaultAndWaitsHiddenInTheTray) {
 
     EXPECT_EQ(hotKeySystem.hotKeys.at({3u, 0x20u}).window, kMainWindow);
     EXPECT_EQ(hotKeySystem.procedures[kMainWindow], FakeHotKeySystem::kHotKeyProcedure);
-}
-
-TEST_F(Program, StoredLayoutIsSelectedAndAMissingOneFallsBackToDefault) {
-    AddLayout("Default", kKa);
-    AddLayout("Phonetic", kKha);
-    StoreKeyLayout("Phonetic");
-    Start();
-    EXPECT_EQ(window->cmbLayouts.Text(), "Phonetic");
-    EXPECT_EQ(engine.CurrentLayoutName, "Phonetic");
-    EXPECT_EQ(LoadedKa(), kKha);
-
-    window.reset();
-    StoreKeyLayout("Removed since");
-    Start();
-    EXPECT_EQ(window->cmbLayouts.Text(), "Default");
-    EXPECT_EQ(LoadedKa(), kKa);
-    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(Program, WithoutAnyLayoutTheErrorIsReportedOnceAndTheProgramStaysReachable) {
@@ -445,4 +329,4 @@ TEST(InternalErrorReport, ShowsTheNumberWithItsSign) {
 }
 
 } // namespace
-} // namespace tessik
+} // namespace tessik::test

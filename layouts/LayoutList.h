@@ -7,7 +7,8 @@
 
 namespace tessik {
 
-// The built-in layout: the fallback when no other can be selected.
+// The built-in layout: the fallback when no other can be selected, and the
+// one layout that cannot be deleted.
 constexpr const char* kDefaultLayoutName = "Default";
 
 // Whether a folder entry is a layout: a regular file. Folders (also "." and

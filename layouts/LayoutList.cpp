@@ -1,4 +1,4 @@
-#include "shell/LayoutList.h"
+#include "layouts/LayoutList.h"
 
 namespace tessik {
 

@@ -1,0 +1,172 @@
+#include "shell/InternalError.h"
+#include "shell_program.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+
+namespace tessik::test {
+namespace {
+
+constexpr int kRowKa = 11;
+const std::string kNativeTipPrefix = "Current keyboard is 'Tessik'\r\nCurrent layuot is '";
+
+// The layouts Default (k types KA) and Phonetic (k types KHA), with Default
+// current after start-up.
+class LayoutList : public Program {
+protected:
+    LayoutList() {
+        AddLayout("Default", kKa);
+        AddLayout("Phonetic", {{kKha, "k "}, {kKa, "Shift + K"}});
+        Start();
+    }
+
+    void Choose(const std::string& name) {
+        const auto& items = window->cmbLayouts.Items();
+        window->cmbLayouts.UserSelected(
+            static_cast<int>(std::find(items.begin(), items.end(), name) - items.begin()));
+    }
+
+    void ClickDelete(std::optional<int> answer = std::nullopt) {
+        if (answer)
+            messages.answers.push_back(*answer);
+        window->cmdDelete.Click();
+    }
+};
+
+TEST_F(LayoutList, ChoosingALayoutMakesItCurrentForTypingTheTrayAndTheTable) {
+    window->ToggleInputMode();
+    Choose("Phonetic");
+
+    EXPECT_EQ(engine.CurrentLayoutName, "Phonetic");
+    EXPECT_EQ(TypeK(), std::vector<uint16_t>{kKha});
+    EXPECT_EQ(ShownIcon().hIcon, kTessikIcon);
+    EXPECT_EQ(TipOf(ShownIcon()), Padded(kNativeTipPrefix + "Phonetic'"));
+    EXPECT_EQ(window->lstTessikLetters.Row(kRowKa).subItemText, "Shift + K");
+    EXPECT_EQ(window->lstTessikLetters.Row(kRowKa + 1).subItemText, "k ");
+    EXPECT_TRUE(window->NativeMode()); // the mode is not changed
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(LayoutList, ALayoutWhoseFileHasGoneIsNamedButNeitherLoadedNorShown) {
+    window->ToggleInputMode();
+    const auto table = KeyColumn();
+    files.files.erase(LayoutPath("Phonetic"));
+
+    Choose("Phonetic");
+
+    ASSERT_EQ(messages.shown.size(), 1u); // not a second report from showing it
+    EXPECT_EQ(messages.shown[0].text, InternalErrorText(53));
+    EXPECT_EQ(engine.CurrentLayoutName, "Phonetic");
+    EXPECT_EQ(TipOf(ShownIcon()), Padded(kNativeTipPrefix + "Phonetic'"));
+    EXPECT_EQ(KeyColumn(), table);
+    // The map was emptied before the file was opened: keys go on unchanged.
+    EXPECT_TRUE(TypeK().empty());
+}
+
+TEST_F(LayoutList, TheDefaultLayoutCannotBeDeleted) {
+    ClickDelete();
+    ASSERT_EQ(messages.shown.size(), 1u); // no question asked
+    EXPECT_EQ(messages.shown[0].text, "You cannot delete the 'Default' layout.");
+    EXPECT_EQ(messages.shown[0].style, 64u);
+    EXPECT_EQ(messages.shown[0].title, "Tessik");
+    EXPECT_TRUE(files.files.count(LayoutPath("Default")));
+    EXPECT_EQ(window->cmbLayouts.ListCount(), 2);
+}
+
+TEST_F(LayoutList, DeletingAsksFirstAndNoChangesNothing) {
+    window->ToggleInputMode();
+    Choose("Phonetic");
+    const auto trayCalls = tray.calls.size();
+
+    ClickDelete(box::No);
+
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Do you really want to delete this layout?");
+    EXPECT_EQ(messages.shown[0].style, 36u);
+    EXPECT_EQ(messages.shown[0].title, "Tessik");
+    EXPECT_TRUE(files.files.count(LayoutPath("Phonetic")));
+    EXPECT_EQ(window->cmbLayouts.Text(), "Phonetic");
+    EXPECT_EQ(engine.CurrentLayoutName, "Phonetic");
+    EXPECT_EQ(TypeK(), std::vector<uint16_t>{kKha});
+    EXPECT_EQ(tray.calls.size(), trayCalls);
+}
+
+TEST_F(LayoutList, DeletingALayoutRemovesItsFileAndEntryAndReturnsToDefault) {
+    window->ToggleInputMode();
+    Choose("Phonetic");
+
+    ClickDelete(box::Yes);
+
+    EXPECT_FALSE(files.files.count(LayoutPath("Phonetic")));
+    EXPECT_TRUE(files.files.count(LayoutPath("Default")));
+    EXPECT_EQ(window->cmbLayouts.Items(), std::vector<std::string>{"Default"});
+    EXPECT_EQ(window->cmbLayouts.Text(), "Default");
+    EXPECT_EQ(engine.CurrentLayoutName, "Default");
+    EXPECT_EQ(TypeK(), std::vector<uint16_t>{kKa});
+    EXPECT_EQ(window->lstTessikLetters.Row(kRowKa).subItemText, "k ");
+    EXPECT_EQ(ShownIcon().hIcon, kTessikIcon);
+    EXPECT_EQ(TipOf(ShownIcon()), Padded(kNativeTipPrefix + "Default'"));
+    EXPECT_EQ(messages.shown.size(), 1u); // the question only
+}
+
+TEST_F(LayoutList, DeletingInTheSystemDefaultModeKeepsTheTrayInThatMode) {
+    window->ToggleInputMode();
+    Choose("Phonetic");
+    window->ToggleInputMode();
+
+    ClickDelete(box::Yes);
+
+    EXPECT_FALSE(window->NativeMode());
+    EXPECT_EQ(engine.CurrentLayoutName, "Default");
+    EXPECT_EQ(ShownIcon().hIcon, kEnglishIcon);
+    EXPECT_EQ(TipOf(ShownIcon()), Padded("Current keyboard is 'System Default'"));
+
+    // Switched on, the tray names the layout that is now current.
+    window->ToggleInputMode();
+    EXPECT_EQ(TipOf(ShownIcon()), Padded(kNativeTipPrefix + "Default'"));
+}
+
+TEST_F(LayoutList, AFileThatCannotBeDeletedIsReportedAndNothingChanges) {
+    window->ToggleInputMode();
+    Choose("Phonetic");
+    files.failRemove = ErrorNumber::PermissionDenied;
+
+    ClickDelete(box::Yes);
+
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, InternalErrorText(70));
+    EXPECT_EQ(window->cmbLayouts.ListCount(), 2);
+    EXPECT_EQ(window->cmbLayouts.Text(), "Phonetic");
+    EXPECT_EQ(engine.CurrentLayoutName, "Phonetic");
+}
+
+TEST_F(LayoutList, WithoutADefaultEntryTheDeletedOneIsGoneAndNothingIsLeftToDelete) {
+    AddLayout("default", kKha); // only letter case differs: not protected
+    window.reset();
+    files.files.erase(LayoutPath("Default"));
+    Start();
+    ASSERT_EQ(window->cmbLayouts.Text(), "");
+    messages.shown.clear();
+    window->cmbLayouts.SetText("default");
+
+    ClickDelete(box::Yes);
+
+    EXPECT_EQ(messages.shown[0].text, "Do you really want to delete this layout?");
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, InternalErrorText(383));
+    EXPECT_FALSE(files.files.count(LayoutPath("default")));
+    EXPECT_EQ(window->cmbLayouts.Items(), std::vector<std::string>{"Phonetic"});
+    EXPECT_EQ(window->cmbLayouts.ListIndex(), -1);
+    EXPECT_EQ(engine.CurrentLayoutName, "default");
+
+    // With no entry selected there is nothing to delete, and nothing is asked.
+    const auto filesLeft = files.files;
+    ClickDelete(box::Yes);
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(files.files, filesLeft);
+}
+
+} // namespace
+} // namespace tessik::test
