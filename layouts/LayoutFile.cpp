@@ -13,7 +13,7 @@ void WriteLayoutRecords(OutputFile& file, LayoutRecord& buffer, const RowLabels&
 
 void WriteLayoutFile(FileSystem& files, const std::string& path, LayoutRecord& buffer,
                      const RowLabels& labels) {
-    const auto file = files.OpenForWriting(path);
+    const auto file = files.OpenForReplacing(path);
     WriteLayoutRecords(*file, buffer, labels);
     file->Close();
 }

@@ -18,9 +18,9 @@ using RowLabels = std::array<std::string, kRowCount>;
 // come from the row table, never from the labels' rows.
 void WriteLayoutRecords(OutputFile& file, LayoutRecord& buffer, const RowLabels& labels);
 
-// Opens `path` through `files`, writes the layout and closes the file. How
-// the bytes reach the disk (in place, or replacing the old file only once
-// all is written) is the business of the file that `files` hands out.
+// Writes the layout as the file at `path`, which it replaces only once all
+// is written: a failure at any step leaves the old file (or none), never a
+// part of a layout, and the new file holds the 55 records and nothing else.
 void WriteLayoutFile(FileSystem& files, const std::string& path, LayoutRecord& buffer,
                      const RowLabels& labels);
 

@@ -1,17 +1,49 @@
 #include "platform/FileSystem.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace tessik {
+namespace {
+
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+constexpr std::string_view kSeparators = "\\/";
+#else
+constexpr char kSeparator = '/';
+constexpr std::string_view kSeparators = "/";
+#endif
+
+constexpr std::string_view kTemporaryPrefix = "~";
+constexpr std::string_view kTemporaryExtension = ".tmp";
+
+} // namespace
 
 std::string JoinPath(std::string_view folder, std::string_view name) {
-#ifdef _WIN32
-    constexpr char kSeparator = '\\';
-#else
-    constexpr char kSeparator = '/';
-#endif
     std::string path(folder);
     path += kSeparator;
     path += name;
     return path;
+}
+
+std::string TemporaryPathFor(std::string_view path) {
+    const auto cut = path.find_last_of(kSeparators);
+    const std::size_t nameStart = cut == std::string_view::npos ? 0 : cut + 1;
+    std::string temporary(path.substr(0, nameStart));
+    temporary += kTemporaryPrefix;
+    temporary += path.substr(nameStart);
+    temporary += kTemporaryExtension;
+    return temporary;
+}
+
+bool IsTemporaryFileName(std::string_view name) {
+    if (!name.starts_with(kTemporaryPrefix) ||
+        name.size() < kTemporaryPrefix.size() + kTemporaryExtension.size())
+        return false;
+    const std::string_view extension = name.substr(name.size() - kTemporaryExtension.size());
+    return std::equal(
+        extension.begin(), extension.end(), kTemporaryExtension.begin(),
+        [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
 }
 
 } // namespace tessik

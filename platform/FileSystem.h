@@ -43,11 +43,30 @@ public:
     virtual std::unique_ptr<InputFile> OpenForReading(const std::string& path) = 0;
     // Opens for writing without cutting the file; a missing file is created.
     virtual std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) = 0;
+    // Opens a new, empty file that takes the place of `path` only when
+    // Close() succeeds: the bytes go to the hidden file TemporaryPathFor(path)
+    // beside it, which then replaces `path` in one step and is from then on
+    // an ordinary, visible file. Until then, and whenever a step fails or the
+    // file is dropped without Close(), `path` stays as it was (or missing)
+    // and the temporary file is removed.
+    virtual std::unique_ptr<OutputFile> OpenForReplacing(const std::string& path) = 0;
+    // Whether anything, file or folder, hidden or not, is found at `path`
+    // the way the system finds names: on Windows letter case does not count
+    // and a short (8.3) name finds its file too. When the system cannot
+    // tell, the path counts as taken.
+    virtual bool Exists(const std::string& path) = 0;
     virtual std::vector<FolderEntry> ListFolder(const std::string& folder) = 0;
     virtual void RemoveFile(const std::string& path) = 0;
 };
 
 // Joins a folder and a name with the platform's path separator.
 std::string JoinPath(std::string_view folder, std::string_view name);
+
+// The temporary file of OpenForReplacing(path): "~" + name + ".tmp" in the
+// same folder, so that putting it in place is a rename within one folder.
+std::string TemporaryPathFor(std::string_view path);
+// Whether a file name has the form of those temporary files (letter case
+// of the extension ignored, as Windows ignores it).
+bool IsTemporaryFileName(std::string_view name);
 
 } // namespace tessik

@@ -2,7 +2,6 @@
 
 #include "layouts/LayoutText.h"
 #include "platform/std/StdFileSystem.h"
-#include "tools/ReplacingFile.h"
 
 #include <algorithm>
 #include <array>
@@ -82,10 +81,9 @@ void ImportLayoutText(const std::string& textPath, const std::string& layoutPath
     } catch (const LayoutTextError& error) {
         throw LayoutTextError(error.Line(), textPath + ": " + error.what());
     }
-    ReplacingFile file(layoutPath);
+    StdFileSystem files;
     LayoutRecord buffer;
-    WriteLayoutRecords(file, buffer, labels);
-    file.Close();
+    WriteLayoutFile(files, layoutPath, buffer, labels);
 }
 
 } // namespace tessik::cli

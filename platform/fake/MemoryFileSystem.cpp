@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace tessik {
 namespace {
@@ -57,6 +58,55 @@ private:
     std::size_t failAt_;
 };
 
+// Writes to the temporary file of `path`, which takes the place of `path`
+// on Close() and is removed when the file is dropped before that.
+class MemoryReplacingFile : public OutputFile {
+public:
+    MemoryReplacingFile(MemoryFileSystem& files, std::string path, std::string temporaryPath)
+        : files_(files), path_(std::move(path)), temporaryPath_(std::move(temporaryPath)),
+          temporary_(files.files[temporaryPath_], files.failWrite, files.failWriteAt) {}
+
+    ~MemoryReplacingFile() override {
+        if (!replaced_)
+            Forget(temporaryPath_);
+    }
+
+    void Write(std::span<const std::byte> bytes) override { temporary_.Write(bytes); }
+
+    void Close() override {
+        if (files_.failReplace)
+            throw RuntimeError(*files_.failReplace, "injected replace failure: " + path_);
+        files_.files[path_] = std::move(files_.files[temporaryPath_]);
+        files_.hiddenFiles.erase(path_);
+        Forget(temporaryPath_);
+        replaced_ = true;
+    }
+
+private:
+    void Forget(const std::string& path) {
+        files_.files.erase(path);
+        files_.hiddenFiles.erase(path);
+    }
+
+    MemoryFileSystem& files_;
+    std::string path_;
+    std::string temporaryPath_;
+    MemoryOutputFile temporary_;
+    bool replaced_ = false;
+};
+
+// Letters of both cases as Windows matches them in file names: ASCII and
+// the Latin-1 letters of the ANSI code page.
+std::string Folded(const std::string& name) {
+    std::string folded = name;
+    for (char& c : folded) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7))
+            c = static_cast<char>(u - 0x20);
+    }
+    return folded;
+}
+
 std::string ParentOf(const std::string& path) {
     const auto cut = path.find_last_of("/\\");
     return cut == std::string::npos ? std::string() : path.substr(0, cut);
@@ -84,11 +134,27 @@ std::unique_ptr<OutputFile> MemoryFileSystem::OpenForWriting(const std::string& 
     return std::make_unique<MemoryOutputFile>(files[path], failWrite, failWriteAt);
 }
 
+std::unique_ptr<OutputFile> MemoryFileSystem::OpenForReplacing(const std::string& path) {
+    if (failOpenForWriting)
+        throw RuntimeError(*failOpenForWriting, "injected open failure: " + path);
+    const std::string temporaryPath = TemporaryPathFor(path);
+    files[temporaryPath].clear();
+    hiddenFiles.insert(temporaryPath);
+    return std::make_unique<MemoryReplacingFile>(*this, path, temporaryPath);
+}
+
+bool MemoryFileSystem::Exists(const std::string& path) {
+    const std::string wanted = Folded(path);
+    const auto matches = [&wanted](const auto& entry) { return Folded(entry.first) == wanted; };
+    return std::any_of(files.begin(), files.end(), matches) ||
+           std::any_of(extraEntries.begin(), extraEntries.end(), matches);
+}
+
 std::vector<FolderEntry> MemoryFileSystem::ListFolder(const std::string& folder) {
     std::vector<FolderEntry> entries;
     for (const auto& [path, content] : files) {
         if (ParentOf(path) == folder)
-            entries.push_back({NameOf(path)});
+            entries.push_back({NameOf(path), false, hiddenFiles.count(path) > 0});
     }
     for (const auto& [path, entry] : extraEntries) {
         if (ParentOf(path) == folder)

@@ -5,16 +5,19 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace tessik {
 
 // An in-memory file system for tests. Files are byte strings keyed by path;
-// any operation can be made to fail with a chosen error number.
+// any operation can be made to fail with a chosen error number. Paths are
+// compared exactly, except by Exists, which finds names as Windows does.
 class MemoryFileSystem : public FileSystem {
 public:
     std::map<std::string, std::string> files;
     std::map<std::string, FolderEntry> extraEntries; // folders, hidden and system files by path
+    std::set<std::string> hiddenFiles;               // paths of `files` listed as hidden
 
     std::optional<ErrorNumber> failOpenForReading;
     std::optional<ErrorNumber> failOpenForWriting;
@@ -23,9 +26,16 @@ public:
     std::optional<ErrorNumber> failWrite; // thrown by the write of byte failWriteAt
     std::size_t failWriteAt = 0;
     std::optional<ErrorNumber> failRemove;
+    // Thrown by the Close() of a replacing file, when it would put the
+    // written file in place.
+    std::optional<ErrorNumber> failReplace;
 
     std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
     std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override;
+    // Fails as OpenForWriting does (failOpenForWriting, failWrite).
+    std::unique_ptr<OutputFile> OpenForReplacing(const std::string& path) override;
+    // Letter case does not count, for ASCII and Latin-1 letters alike.
+    bool Exists(const std::string& path) override;
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
     void RemoveFile(const std::string& path) override;
 };

@@ -15,7 +15,8 @@ public:
     explicit StdInputFile(std::ifstream stream) : stream_(std::move(stream)) {}
 
     std::size_t Read(std::span<std::byte> into) override {
-        stream_.read(reinterpret_cast<char*>(into.data()), static_cast<std::streamsize>(into.size()));
+        stream_.read(reinterpret_cast<char*>(into.data()),
+                     static_cast<std::streamsize>(into.size()));
         if (stream_.bad())
             throw RuntimeError(ErrorNumber::DeviceIoError, "read failed");
         return static_cast<std::size_t>(stream_.gcount());
@@ -44,6 +45,51 @@ public:
 
 private:
     std::fstream stream_;
+};
+
+// Writes to the temporary file of `path` and renames it over `path` on
+// Close(); dropped before that, it removes the temporary file.
+class StdReplacingFile : public OutputFile {
+public:
+    explicit StdReplacingFile(std::string path)
+        : path_(std::move(path)), temporaryPath_(TemporaryPathFor(path_)),
+          stream_(temporaryPath_, std::ios::binary | std::ios::trunc) {
+        if (!stream_)
+            throw RuntimeError(ErrorNumber::PathFileAccessError, "cannot write: " + path_);
+    }
+
+    ~StdReplacingFile() override {
+        if (replaced_)
+            return;
+        stream_.close();
+        std::error_code ignored;
+        fs::remove(temporaryPath_, ignored);
+    }
+
+    void Write(std::span<const std::byte> bytes) override {
+        stream_.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<std::streamsize>(bytes.size()));
+        if (!stream_)
+            throw RuntimeError(ErrorNumber::DeviceIoError, "cannot write: " + path_);
+    }
+
+    void Close() override {
+        stream_.close();
+        if (!stream_)
+            throw RuntimeError(ErrorNumber::DeviceIoError, "cannot write: " + path_);
+        std::error_code error;
+        fs::rename(temporaryPath_, path_, error);
+        if (error)
+            throw RuntimeError(ErrorNumber::PathFileAccessError,
+                               "cannot replace " + path_ + ": " + error.message());
+        replaced_ = true;
+    }
+
+private:
+    std::string path_;
+    std::string temporaryPath_;
+    std::ofstream stream_;
+    bool replaced_ = false;
 };
 
 [[noreturn]] void ThrowOpenFailure(const std::string& path) {
@@ -75,6 +121,16 @@ std::unique_ptr<OutputFile> StdFileSystem::OpenForWriting(const std::string& pat
     if (!stream)
         throw RuntimeError(ErrorNumber::PathFileAccessError, "cannot write: " + path);
     return std::make_unique<StdOutputFile>(std::move(stream));
+}
+
+std::unique_ptr<OutputFile> StdFileSystem::OpenForReplacing(const std::string& path) {
+    return std::make_unique<StdReplacingFile>(path);
+}
+
+bool StdFileSystem::Exists(const std::string& path) {
+    std::error_code error;
+    // Any failure other than "not found" leaves the type unknown: taken.
+    return fs::symlink_status(path, error).type() != fs::file_type::not_found;
 }
 
 std::vector<FolderEntry> StdFileSystem::ListFolder(const std::string& folder) {

@@ -5,11 +5,14 @@
 namespace tessik {
 
 // The real file system through the C++ standard library, for the
-// command-line tool on Linux and on Windows.
+// command-line tool on Linux and on Windows. The library cannot mark a file
+// hidden, so the temporary file of a replacing write shows while it exists.
 class StdFileSystem : public FileSystem {
 public:
     std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
     std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override;
+    std::unique_ptr<OutputFile> OpenForReplacing(const std::string& path) override;
+    bool Exists(const std::string& path) override;
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
     void RemoveFile(const std::string& path) override;
 };

@@ -2,6 +2,7 @@
 // and import.
 
 #include "cli_runner.h"
+#include "platform/FileSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -79,7 +80,7 @@ TEST(CliLayout, ImportReplacesTheWholeFileAndWritesNothingWhenItFails) {
     EXPECT_EQ(run.err, "tessik-cli: " + text +
                            ": line 20: unknown key label \"K \" (did you mean \"Shift + K\"?)\n");
     EXPECT_EQ(ReadFile(target), "old");
-    EXPECT_FALSE(std::filesystem::exists(target + ".partial"));
+    EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target)));
 
     // A missing target is not created either.
     std::filesystem::remove(target);

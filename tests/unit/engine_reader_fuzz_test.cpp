@@ -51,6 +51,10 @@ public:
     std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override {
         throw Unexpected(path);
     }
+    std::unique_ptr<OutputFile> OpenForReplacing(const std::string& path) override {
+        throw Unexpected(path);
+    }
+    bool Exists(const std::string& path) override { throw Unexpected(path); }
     std::vector<FolderEntry> ListFolder(const std::string& path) override {
         throw Unexpected(path);
     }

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <utility>
 
@@ -52,33 +54,40 @@ TEST(LayoutFileWriter, WritesOneRecordPerRowInRowOrderWithTheRowsCode) {
     EXPECT_EQ(buffer.KeyLabel, "\\ ");
 }
 
-TEST(LayoutFileWriter, OverwritesFromTheStartWithoutCuttingTheFile) {
+TEST(LayoutFileWriter, ReplacesTheWholeFileSoThatNoOldBytesStay) {
     MemoryFileSystem files;
-    const std::string tail = "old bytes that nobody reads";
-    files.files[kPath] = std::string(55 * 15, 'x') + tail;
+    files.files[kPath] = std::string(55 * 15, 'x') + "old bytes that nobody reads";
     LayoutRecord buffer;
     WriteLayoutFile(files, kPath, buffer, LabelsFor({{1, "a "}}));
 
-    const std::string& written = files.files[kPath];
-    const std::size_t newLength = 8 + 54 * 6;
-    EXPECT_EQ(written.size(), 55u * 15 + tail.size());
-    EXPECT_EQ(written.substr(0, 8), Record(0x0985, "a "));
-    EXPECT_EQ(written.substr(newLength, 4), "xxxx");
-    EXPECT_EQ(Show(files)[0], "a ");
+    EXPECT_EQ(files.files[kPath].size(), 8u + 54 * 6);
+    EXPECT_EQ(files.files[kPath].substr(0, 8), Record(0x0985, "a "));
+    EXPECT_EQ(files.files.size(), 1u); // no temporary file left behind
+    EXPECT_TRUE(files.hiddenFiles.empty());
 }
 
-TEST(LayoutFileWriter, RaisesAFailedWriteToTheCaller) {
-    MemoryFileSystem files;
-    files.failWrite = ErrorNumber::DeviceIoError;
-    files.failWriteAt = 100;
+TEST(LayoutFileWriter, AFailureAtAnyStepLeavesTheOldFileAndNoOther) {
+    const std::string old = Record(0x0995, "k ");
     LayoutRecord buffer;
-    try {
-        WriteLayoutFile(files, kPath, buffer, RowLabels{});
-        FAIL() << "the write error was swallowed";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.Number(), 57);
-    }
-    EXPECT_EQ(files.files[kPath].size(), 100u);
+    const auto failedWrite = [&](const std::function<void(MemoryFileSystem&)>& fail) {
+        MemoryFileSystem files;
+        files.files[kPath] = old;
+        fail(files);
+        try {
+            WriteLayoutFile(files, kPath, buffer, RowLabels{});
+            ADD_FAILURE() << "the failure was swallowed";
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.Number(), 57);
+        }
+        EXPECT_EQ(files.files, (std::map<std::string, std::string>{{kPath, old}}));
+    };
+    failedWrite(
+        [](MemoryFileSystem& files) { files.failOpenForWriting = ErrorNumber::DeviceIoError; });
+    failedWrite([](MemoryFileSystem& files) {
+        files.failWrite = ErrorNumber::DeviceIoError;
+        files.failWriteAt = 100;
+    });
+    failedWrite([](MemoryFileSystem& files) { files.failReplace = ErrorNumber::DeviceIoError; });
 }
 
 TEST(LayoutFileReader, GivesEachRecordsLabelToTheRowOfItsCode) {

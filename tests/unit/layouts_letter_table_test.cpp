@@ -26,6 +26,10 @@ public:
     std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override {
         return memory.OpenForWriting(path);
     }
+    std::unique_ptr<OutputFile> OpenForReplacing(const std::string& path) override {
+        return memory.OpenForReplacing(path);
+    }
+    bool Exists(const std::string& path) override { return memory.Exists(path); }
     std::vector<FolderEntry> ListFolder(const std::string& folder) override {
         return memory.ListFolder(folder);
     }
