@@ -85,7 +85,12 @@ MainWindow::MainWindow(Platform platform, Modules modules, Windows windows, Pict
       mnuBeginning(MakeMenuItem(design::kHelpMenuItems[1])),
       mnuUsing(MakeMenuItem(design::kHelpMenuItems[2])),
       mnuRules(MakeMenuItem(design::kHelpMenuItems[3])), platform_(platform), modules_(modules),
-      layoutsFolder_(std::move(layoutsFolder)), scale_(scale) {
+      layoutsFolder_(std::move(layoutsFolder)), scale_(scale),
+      editor_({lstTessikLetters, cmbLetters, cmbLayouts, txtLayoutName, cmdNew, cmdSave, cmdModify,
+               cmdCancel, cmdDelete, cmdHide},
+              {platform.messages, ApplicationTitle, [this] { return nativeMode_; },
+               [this] { ShowLayout(); }},
+              platform.files, modules.engine) {
     for (const auto& column : design::kLetterColumns)
         lstTessikLetters.AddColumn({std::string(column.header), column.width});
     for (const auto label : kPickerLabels)
@@ -95,6 +100,10 @@ MainWindow::MainWindow(Platform platform, Modules modules, Windows windows, Pict
     lstTessikLetters.onClick =
         Handler([this] { RowClick(lstTessikLetters, cmbLetters, cmdCancel.Enabled()); });
     cmbLetters.onClick = Handler([this] { LabelPick(lstTessikLetters, cmbLetters); });
+    cmdNew.onClick = Handler([this] { editor_.New(); });
+    cmdSave.onClick = Handler([this] { editor_.Save(); });
+    cmdModify.onClick = Handler([this] { editor_.Modify(); });
+    cmdCancel.onClick = Handler([this] { editor_.Cancel(); });
     cmbLayouts.onClick = Handler([this] { SelectLayout(); });
     cmdDelete.onClick = Handler([this] { DeleteLayout(); });
     pctHotkey.onMouseMove = [this](int, int, float x, float) {

@@ -2,6 +2,7 @@
 
 #include "engine/Engine.h"
 #include "engine/HookLifecycle.h"
+#include "layouts/LayoutEditor.h"
 #include "platform/Application.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageDialog.h"
@@ -138,6 +139,7 @@ private:
     Modules modules_;
     std::string layoutsFolder_;
     DisplayScale scale_;
+    LayoutEditor editor_;
     TrayIconRecord trayRecord_;
     bool trayIconAdded_ = false;
     bool nativeMode_ = false;

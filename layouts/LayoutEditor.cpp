@@ -1,0 +1,180 @@
+#include "layouts/LayoutEditor.h"
+
+#include "layouts/LayoutList.h"
+#include "layouts/LayoutName.h"
+
+#include <utility>
+
+namespace tessik {
+namespace {
+
+const char* const kModifyCaption = "&Modify";
+const char* const kApplyCaption = "&Apply Changes";
+
+const char* const kIncompleteTable = "Please spacify all the characters";
+const char* const kNoName = "Please give a name of the layout";
+const char* const kCannotModifyDefault = "You cannot modify the 'Default' layout.";
+
+std::string DefinedMoreThanOnce(const std::string& label) {
+    return "'" + label + "' is defined more than once.";
+}
+
+std::string NameAlreadyExists(const std::string& name) {
+    return "The layout name '" + name + "' is already exists. Please give another name.";
+}
+
+std::optional<int> FirstRowWithoutKey(const RowLabels& labels) {
+    for (int row = 0; row < kRowCount; ++row) {
+        if (labels[static_cast<std::size_t>(row)].empty())
+            return row;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> LabelDefinedTwice(const RowLabels& labels) {
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        for (std::size_t j = i + 1; j < labels.size(); ++j) {
+            if (labels[i] == labels[j])
+                return labels[i];
+        }
+    }
+    return std::nullopt;
+}
+
+LayoutEditor::LayoutEditor(Controls controls, Window window, FileSystem& files, Engine& engine)
+    : c_(controls), window_(std::move(window)), files_(files), engine_(engine) {}
+
+void LayoutEditor::New() {
+    for (int row = 0; row < kRowCount; ++row)
+        c_.lstTessikLetters.SetRowText(row, {});
+    c_.lstTessikLetters.SetFocus();
+    c_.cmbLayouts.SetEnabled(false);
+    c_.cmdSave.SetEnabled(true);
+    c_.cmdCancel.SetEnabled(true);
+    c_.cmdModify.SetEnabled(false);
+    c_.cmdDelete.SetEnabled(false);
+    c_.cmdNew.SetEnabled(false);
+    c_.cmdHide.SetEnabled(false);
+    c_.txtLayoutName.SetEnabled(true);
+}
+
+void LayoutEditor::Save() {
+    const RowLabels labels = ShownLabels();
+    if (const auto row = FirstRowWithoutKey(labels)) {
+        Inform(kIncompleteTable);
+        c_.lstTessikLetters.SetFocus();
+        c_.lstTessikLetters.SelectRow(*row);
+        return;
+    }
+    if (!PassesDuplicateLabelTest(labels))
+        return;
+    // The name is used as typed; only this test looks past its blanks.
+    const std::string name = c_.txtLayoutName.Text();
+    if (IsBlankName(name)) {
+        Inform(kNoName);
+        c_.txtLayoutName.SetFocus();
+        return;
+    }
+    if (c_.cmbLayouts.Contains(name)) {
+        Inform(NameAlreadyExists(name));
+        return;
+    }
+    // Whatever the name reaches other than a new file in the Layouts
+    // folder is refused before anything is written.
+    const std::string path = engine_.LayoutPath(name);
+    if (const auto problem = FileNameProblem(name, path)) {
+        RefuseName(*problem);
+        return;
+    }
+    if (files_.Exists(path)) {
+        RefuseName(FileAlreadyThereMessage(name));
+        return;
+    }
+    WriteLayoutFile(files_, path, engine_.RecordBuffer, labels);
+    // Only a layout whose file is in place enters the list, so that a failed
+    // write leaves the list as it was.
+    c_.cmbLayouts.AddItem(name);
+    Cancel();
+}
+
+void LayoutEditor::Modify() {
+    // With no entry selected there is no layout to modify.
+    if (c_.cmbLayouts.ListIndex() < 0)
+        return;
+    if (c_.cmbLayouts.Text() == kDefaultLayoutName) {
+        Inform(kCannotModifyDefault);
+        return;
+    }
+    if (c_.cmdModify.Caption() == kModifyCaption)
+        EnterModifyState();
+    else
+        Apply();
+}
+
+void LayoutEditor::EnterModifyState() {
+    c_.cmdModify.SetCaption(kApplyCaption);
+    c_.cmdNew.SetEnabled(false);
+    c_.cmdCancel.SetEnabled(true);
+    c_.cmdDelete.SetEnabled(false);
+    c_.cmdHide.SetEnabled(false);
+}
+
+// The key picker keeps its visibility: the next row click, in the browse
+// state by then, hides it.
+void LayoutEditor::Apply() {
+    const RowLabels labels = ShownLabels();
+    if (!PassesDuplicateLabelTest(labels))
+        return;
+    WriteLayoutFile(files_, engine_.LayoutPath(c_.cmbLayouts.Text()), engine_.RecordBuffer, labels);
+    c_.cmdModify.SetCaption(kModifyCaption);
+    c_.cmdNew.SetEnabled(true);
+    c_.cmdCancel.SetEnabled(false);
+    c_.cmdDelete.SetEnabled(true);
+    c_.cmdHide.SetEnabled(true);
+    window_.showLayout();
+    // Typing follows the file as it now is, from the next key-down on.
+    engine_.LoadKeyMap();
+}
+
+void LayoutEditor::Cancel() {
+    c_.lstTessikLetters.SetFocus();
+    c_.cmbLayouts.SetEnabled(window_.nativeMode());
+    c_.cmdSave.SetEnabled(false);
+    c_.cmdModify.SetCaption(kModifyCaption);
+    c_.cmdCancel.SetEnabled(false);
+    c_.txtLayoutName.SetText({});
+    c_.txtLayoutName.SetEnabled(false);
+    c_.cmbLetters.SetVisible(false);
+    c_.cmdModify.SetEnabled(true);
+    c_.cmdDelete.SetEnabled(true);
+    c_.cmdNew.SetEnabled(true);
+    c_.cmdHide.SetEnabled(true);
+    window_.showLayout();
+}
+
+bool LayoutEditor::PassesDuplicateLabelTest(const RowLabels& labels) {
+    const auto label = LabelDefinedTwice(labels);
+    if (label)
+        Inform(DefinedMoreThanOnce(*label));
+    return !label;
+}
+
+void LayoutEditor::RefuseName(const std::string& message) {
+    Inform(message);
+    c_.txtLayoutName.SetFocus();
+}
+
+void LayoutEditor::Inform(const std::string& message) {
+    window_.messages.Show(message, box::InformationOk, window_.applicationTitle);
+}
+
+RowLabels LayoutEditor::ShownLabels() const {
+    RowLabels labels;
+    for (int row = 0; row < kRowCount; ++row)
+        labels[static_cast<std::size_t>(row)] = c_.lstTessikLetters.Row(row).subItemText;
+    return labels;
+}
+
+} // namespace tessik
