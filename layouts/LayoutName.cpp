@@ -35,9 +35,10 @@ constexpr std::array<std::string_view, 32> kDeviceNames{
     "LPT0", "LPT1", "LPT2",    "LPT3",    "LPT4",    "LPT5",    "LPT6",    "LPT7",
     "LPT8", "LPT9", "COM\xB9", "COM\xB2", "COM\xB3", "LPT\xB9", "LPT\xB2", "LPT\xB3"};
 
-// Printable ASCII and the printable Latin-1 range: the characters that keep
-// their meaning on their way to a file name. Control characters (C0 and
-// C1) do not.
+// Printable ASCII and the printable Latin-1 range, which the Western ANSI
+// code pages share. Control characters (C0 and C1) belong in no file name,
+// and a character that the name box could not give in the ANSI code page
+// arrives as '?', which is refused with the forbidden characters.
 bool IsUsableCharacter(char c) {
     const auto u = static_cast<unsigned char>(c);
     return (u >= 0x20 && u < 0x7F) || u >= 0xA0;
