@@ -1,19 +1,87 @@
 #!/usr/bin/env bash
-# Builds Tessik and types a sample sentence through the engine with the
-# Default layout, showing the Latin keys pressed and what arrives in a text
-# box. Give your own keys as arguments to type something else.
+# Builds tessik.exe and runs it under Wine, in a virtual desktop beside a
+# text window to type into.
+#
+# With a display: the desktop opens as a window. Click into the text window,
+# press Ctrl+Alt+Space (or click the icon at the bottom right) and type
+# Bengali; see the Default layout in README.md. Press Enter here to stop.
+#
+# Without a display: it starts its own virtual display, types a sample
+# sentence through the real keyboard hook, saves a screenshot and says
+# where. Give your own keys as arguments to type something else.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 
-cmake --preset host >/dev/null
-cmake --build --preset host -j "$(nproc)" --target tessik-cli tessik-layouts
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$(nproc)" --target tessik typing-target tessik-layouts
 
 # "Amar sonar bangla, ami tomay bhalobashi." (My golden Bengal, I love you.)
 if [ $# -eq 0 ]; then
     set -- 'famar sonar baMla, fami tomaY Balobasi\'
 fi
-echo "Keys:  $*"
-printf 'Typed: '
-build/host/bin/tessik-cli type "$@"
+keys="$*"
+
+bin=$PWD/build/windows/bin
+run=$PWD/build/run
+mkdir -p "$run"
+export WINEPREFIX=$run/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+desktop=Tessik,800x600
+xvfb=""
+
+stop() {
+    wineserver -k 2>/dev/null || true
+    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+}
+trap stop EXIT
+
+if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+    # Xvfb picks a free display number and writes it to the pipe.
+    fifo=$run/display.fifo
+    rm -f "$fifo" && mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    xvfb=$!
+    read -r number <"$fifo"
+    rm -f "$fifo"
+    export DISPLAY=:$number
+    headless=yes
+else
+    headless=""
+fi
+
+if [ ! -d "$WINEPREFIX" ]; then
+    echo "Preparing a Wine prefix in $WINEPREFIX (once, about 20 s)..."
+    wineboot -i >/dev/null 2>&1
+fi
+
+text=$run/typed.txt
+ready=$run/target.ready
+rm -f "$text" "$ready"
+wine explorer /desktop="$desktop" "$bin/tessik.exe" >"$run/tessik.log" 2>&1 &
+wine explorer /desktop="$desktop" "$bin/typing-target.exe" "Z:${text//\//\\}" \
+    "Z:${run//\//\\}\\keys.log" "Z:${ready//\//\\}" >"$run/target.log" 2>&1 &
+for _ in $(seq 100); do [ -s "$ready" ] && break; sleep 0.2; done
+
+if [ -z "$headless" ]; then
+    echo "Tessik runs in the Wine desktop window. Click into the text window, press"
+    echo "Ctrl+Alt+Space and type, for example: $keys"
+    read -r -p "Press Enter here to stop. "
+    exit 0
+fi
+
+# The desktop lies at the top left of the virtual display; with no window
+# manager, only a real click gives the text window the focus.
+read -r left top right bottom <"$ready"
+xdotool mousemove $(((left + right) / 2)) $(((top + bottom) / 2)) click 1
+sleep 1
+xdotool key ctrl+alt+space
+sleep 0.5
+xdotool type --delay 40 -- "$keys"
+sleep 3
+screenshot=$run/tessik-typing.png
+import -window root -crop 800x600+0+0 "$screenshot"
+echo "Keys:          $keys"
+echo "tessik.exe:    $(cat "$text")"
+echo "tessik-cli:    $(build/windows/host-tools/bin/tessik-cli type --layout "$bin/Layouts/Default" "$@")"
+echo "Screenshot:    $screenshot"

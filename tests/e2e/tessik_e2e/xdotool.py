@@ -23,3 +23,7 @@ class Xdotool:
         """A real left click. With no window manager this is what gives a
         window the keyboard focus."""
         self._run("mousemove", str(x), str(y), "click", "1")
+
+    def double_click(self, x: int, y: int) -> None:
+        """Two left clicks close enough together to count as a double-click."""
+        self._run("mousemove", str(x), str(y), "click", "--repeat", "2", "--delay", "80", "1")

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+namespace tessik {
+
+// Files through the 8-bit file functions of kernel32, so that names cross
+// in the ANSI code page and a folder listing knows hidden and system files.
+class Win32FileSystem final : public FileSystem {
+public:
+    std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
+    std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override;
+    // Every entry the system lists, "." and ".." included, with its kind.
+    std::vector<FolderEntry> ListFolder(const std::string& folder) override;
+    void RemoveFile(const std::string& path) override;
+};
+
+} // namespace tessik

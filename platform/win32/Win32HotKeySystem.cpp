@@ -1,0 +1,68 @@
+#include "platform/win32/Win32HotKeySystem.h"
+
+#include "shell/HotKey.h"
+
+#include <windows.h>
+
+namespace tessik {
+namespace {
+
+// The hot key whose procedure replaces the main window's. Only the
+// user-interface thread reads and writes it.
+HotKey* routedHotKey = nullptr;
+
+HWND ToHwnd(WindowHandle window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+LRESULT CALLBACK HotKeyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (routedHotKey == nullptr)
+        return DefWindowProcA(window, message, wParam, lParam);
+    return routedHotKey->HotKeyWindowProc(reinterpret_cast<WindowHandle>(window), message, wParam,
+                                          lParam);
+}
+
+} // namespace
+
+Win32HotKeySystem::~Win32HotKeySystem() {
+    routedHotKey = nullptr;
+}
+
+void Win32HotKeySystem::RouteTo(HotKey& hotKey) {
+    routedHotKey = &hotKey;
+}
+
+bool Win32HotKeySystem::RegisterGlobalHotKey(WindowHandle window, int id, uint32_t modifiers,
+                                             uint32_t virtualKey) {
+    return RegisterHotKey(ToHwnd(window), id, modifiers, virtualKey) != FALSE;
+}
+
+bool Win32HotKeySystem::UnregisterGlobalHotKey(WindowHandle window, int id) {
+    return UnregisterHotKey(ToHwnd(window), id) != FALSE;
+}
+
+// The program is 32-bit: a window procedure's address fits the LONG that
+// SetWindowLongA takes and returns.
+WindowProcedure Win32HotKeySystem::ReplaceWindowProcedure(WindowHandle window) {
+    const LONG previous =
+        SetWindowLongA(ToHwnd(window), GWL_WNDPROC, reinterpret_cast<LONG>(&HotKeyProcedure));
+    return static_cast<WindowProcedure>(static_cast<ULONG>(previous));
+}
+
+void Win32HotKeySystem::RestoreWindowProcedure(WindowHandle window, WindowProcedure previous) {
+    SetWindowLongA(ToHwnd(window), GWL_WNDPROC, static_cast<LONG>(previous));
+}
+
+intptr_t Win32HotKeySystem::CallWindowProcedure(WindowProcedure previous, WindowHandle window,
+                                                uint32_t message, uintptr_t wParam,
+                                                intptr_t lParam) {
+    return CallWindowProcA(reinterpret_cast<WNDPROC>(previous), ToHwnd(window), message, wParam,
+                           lParam);
+}
+
+bool Win32HotKeySystem::PostWindowMessage(WindowHandle window, uint32_t message, uintptr_t wParam,
+                                          intptr_t lParam) {
+    return PostMessageA(ToHwnd(window), message, wParam, lParam) != FALSE;
+}
+
+} // namespace tessik

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/HotKeySystem.h"
+
+namespace tessik {
+
+class HotKey;
+
+// RegisterHotKey and the subclassing of the main window with SetWindowLongA
+// and CallWindowProcA. The replacement procedure hands every message to
+// HotKeyWindowProc of the hot key given to RouteTo (one per process).
+class Win32HotKeySystem final : public HotKeySystem {
+public:
+    Win32HotKeySystem() = default;
+    ~Win32HotKeySystem() override;
+    Win32HotKeySystem(const Win32HotKeySystem&) = delete;
+    Win32HotKeySystem& operator=(const Win32HotKeySystem&) = delete;
+
+    void RouteTo(HotKey& hotKey);
+
+    bool RegisterGlobalHotKey(WindowHandle window, int id, uint32_t modifiers,
+                              uint32_t virtualKey) override;
+    bool UnregisterGlobalHotKey(WindowHandle window, int id) override;
+    WindowProcedure ReplaceWindowProcedure(WindowHandle window) override;
+    void RestoreWindowProcedure(WindowHandle window, WindowProcedure previous) override;
+    intptr_t CallWindowProcedure(WindowProcedure previous, WindowHandle window, uint32_t message,
+                                 uintptr_t wParam, intptr_t lParam) override;
+    bool PostWindowMessage(WindowHandle window, uint32_t message, uintptr_t wParam,
+                           intptr_t lParam) override;
+};
+
+} // namespace tessik

@@ -1,0 +1,509 @@
+#include "platform/win32/Win32MainWindow.h"
+
+#include "platform/RuntimeError.h"
+#include "shell/InternalError.h"
+#include "shell/MainWindow.h"
+#include "shell/MainWindowDesign.h"
+#include "shell/TrayIcon.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace tessik {
+namespace {
+
+constexpr char kFormClass[] = "TessikMainWindow";
+constexpr char kPictureClass[] = "TessikPictureBox";
+constexpr int kFirstControlId = 1000;
+constexpr int kFirstMenuId = 2000;
+// How many items an opened drop-down list shows before it scrolls.
+constexpr int kDroppedItems = 12;
+// The design's pictures are drawn for 96 dots per inch.
+constexpr int kDesignDpi = 96;
+
+// A fixed frame: the design places every control in a client area of a
+// given size.
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
+
+HWND ToHwnd(WindowHandle window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+WindowHandle FromHwnd(HWND window) {
+    return reinterpret_cast<WindowHandle>(window);
+}
+
+HINSTANCE ProgramInstance() {
+    return GetModuleHandleA(nullptr);
+}
+
+DisplayScale ScreenScale() {
+    HDC screen = GetDC(nullptr);
+    const DisplayScale scale{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
+    ReleaseDC(nullptr, screen);
+    return scale;
+}
+
+void RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = ProgramInstance();
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = name;
+    if (RegisterClassExA(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw RuntimeError(ErrorNumber::InternalError,
+                           std::string("cannot register the window class ") + name);
+}
+
+struct ChildKind {
+    const char* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ChildKind KindOf(design::ControlKind kind) {
+    switch (kind) {
+    case design::ControlKind::ListView:
+        return {WC_LISTVIEWA,
+                WS_TABSTOP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                WS_EX_CLIENTEDGE};
+    case design::ControlKind::DropDownList:
+        return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+    case design::ControlKind::Button:
+        return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case design::ControlKind::TextBox:
+        return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case design::ControlKind::PictureBox:
+        return {kPictureClass, 0, 0};
+    case design::ControlKind::Label:
+        // A caption too long for its label is cut at the end rather than
+        // losing whole words to a second line that does not show.
+        return {"STATIC", SS_LEFTNOWORDWRAP, 0};
+    case design::ControlKind::Image:
+        break;
+    }
+    return {nullptr, 0, 0};
+}
+
+std::size_t IndexOf(const design::Control& control) {
+    const auto found = std::find(design::kControls.begin(), design::kControls.end(), &control);
+    return static_cast<std::size_t>(found - design::kControls.begin());
+}
+
+// The window's default font, for controls without a font of their own:
+// the typeface the system uses for message boxes, at the size the design's
+// captions were laid out for, so that they fit at any resolution.
+constexpr double kWindowDefaultPoints = 8.25;
+
+HFONT CreateWindowDefaultFont(const DisplayScale& scale) {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    metrics.lfMessageFont.lfHeight = -scale.FontHeightPixels(kWindowDefaultPoints);
+    metrics.lfMessageFont.lfWidth = 0;
+    return CreateFontIndirectA(&metrics.lfMessageFont);
+}
+
+HFONT CreateDesignFont(const design::Font& font, const DisplayScale& scale) {
+    LOGFONTA description{};
+    description.lfHeight = -scale.FontHeightPixels(font.points);
+    description.lfWeight = FW_NORMAL;
+    description.lfCharSet = DEFAULT_CHARSET;
+    const std::size_t length = std::min(font.face.size(), sizeof description.lfFaceName - 1);
+    std::memcpy(description.lfFaceName, font.face.data(), length);
+    return CreateFontIndirectA(&description);
+}
+
+// The mouse-move arguments of a form's event: buttons 1 left, 2 right,
+// 4 middle; shift 1 Shift, 2 Control, 4 Alt.
+int MouseButtons(WPARAM keys) {
+    return ((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) |
+           ((keys & MK_MBUTTON) ? 4 : 0);
+}
+
+int ShiftKeys(WPARAM keys) {
+    return ((keys & MK_SHIFT) ? 1 : 0) | ((keys & MK_CONTROL) ? 2 : 0) |
+           (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+}
+
+} // namespace
+
+// The logic bound to the window, and how each control's notifications
+// reach its control object.
+struct Win32MainWindow::Binding {
+    MainWindow& logic;
+    MessageDialog& messages;
+    std::function<void()> afterEvent;
+    // By the control's index in the design.
+    std::vector<std::function<void(int code)>> commands;
+    std::vector<Control*> controls;
+    std::vector<MenuItem*> menuItems;
+    std::vector<std::unique_ptr<ControlBackend>> backends;
+    std::unique_ptr<Win32FormBackend> form;
+    WindowHandle lastFocus = 0;
+};
+
+struct Win32MainWindow::Procedures {
+    static Win32MainWindow* Of(HWND window) {
+        return reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    }
+
+    static void Remember(HWND window, LPARAM createParameters) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(createParameters);
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+
+    static LRESULT CALLBACK Form(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE)
+            Remember(window, lParam);
+        Win32MainWindow* self = Of(window);
+        if (self != nullptr && self->HandleFormMessage(message, wParam, lParam))
+            return 0;
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+
+    static LRESULT CALLBACK Picture(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE)
+            Remember(window, lParam);
+        Win32MainWindow* self = Of(window);
+        if (self != nullptr && message == WM_MOUSEMOVE) {
+            self->RouteHotkeyMove(wParam, lParam);
+            return 0;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+};
+
+Win32MainWindow::Win32MainWindow(Icons windowIcons) : scale_(ScreenScale()) {
+    RegisterWindowClass(kFormClass, Procedures::Form, GetSysColorBrush(COLOR_BTNFACE));
+    RegisterWindowClass(kPictureClass, Procedures::Picture, nullptr);
+
+    RECT frame{0, 0, scale_.XPixels(design::kClientWidth), scale_.YPixels(design::kClientHeight)};
+    AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    RECT workArea{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    const int left = workArea.left + std::max(0L, (workArea.right - workArea.left - width) / 2);
+    const int top = workArea.top + std::max(0L, (workArea.bottom - workArea.top - height) / 2);
+
+    HWND form =
+        CreateWindowExA(kFormExStyle, kFormClass, std::string(design::kTitle).c_str(), kFormStyle,
+                        left, top, width, height, nullptr, nullptr, ProgramInstance(), this);
+    if (form == nullptr)
+        throw RuntimeError(ErrorNumber::InternalError, "cannot create the main window");
+    form_ = FromHwnd(form);
+    SendMessageA(form, WM_SETICON, ICON_BIG, static_cast<LPARAM>(windowIcons.large));
+    SendMessageA(form, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(windowIcons.small));
+
+    CreateControls();
+    CreateHelpMenu();
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+}
+
+Win32MainWindow::~Win32MainWindow() {
+    if (IsWindow(ToHwnd(form_)))
+        DestroyWindow(ToHwnd(form_));
+    if (helpMenu_ != 0)
+        DestroyMenu(reinterpret_cast<HMENU>(helpMenu_));
+    for (const auto& [font, handle] : fonts_)
+        DeleteObject(reinterpret_cast<HFONT>(handle));
+}
+
+WindowHandle Win32MainWindow::HotkeyTarget() const {
+    return children_[IndexOf(design::pctHotkey)];
+}
+
+// Each font of the design is created once, when a control first names it.
+uintptr_t Win32MainWindow::FontFor(const design::Font& font) {
+    for (const auto& [created, handle] : fonts_) {
+        if (created.face == font.face && created.points == font.points)
+            return handle;
+    }
+    HFONT handle =
+        font.IsWindowDefault() ? CreateWindowDefaultFont(scale_) : CreateDesignFont(font, scale_);
+    fonts_.emplace_back(font, reinterpret_cast<uintptr_t>(handle));
+    return fonts_.back().second;
+}
+
+void Win32MainWindow::CreateControls() {
+    // Created in tab order: the order of the children is the order in
+    // which Tab moves through them.
+    for (std::size_t i = 0; i < design::kControls.size(); ++i) {
+        const design::Control& control = *design::kControls[i];
+        const ChildKind kind = KindOf(control.kind);
+        if (kind.className == nullptr) {
+            children_.push_back(0); // an image has no window of its own
+            continue;
+        }
+        const PixelRect bounds = scale_.ToPixels(control.bounds);
+        const DWORD style = WS_CHILD | kind.style | (control.visible ? WS_VISIBLE : 0) |
+                            (control.enabled ? 0 : WS_DISABLED);
+        HWND child = CreateWindowExA(
+            kind.exStyle, kind.className, std::string(control.caption).c_str(), style, bounds.left,
+            bounds.top, bounds.width, bounds.height, ToHwnd(form_),
+            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstControlId + i)), ProgramInstance(),
+            this);
+        if (child == nullptr)
+            throw RuntimeError(ErrorNumber::InternalError,
+                               "cannot create " + std::string(control.name));
+        children_.push_back(FromHwnd(child));
+        SendMessageA(child, WM_SETFONT, FontFor(control.font), FALSE);
+        if (control.kind == design::ControlKind::DropDownList)
+            FitDropDownList(i);
+    }
+
+    // The letter table: a whole row is selected by a click anywhere on it,
+    // and its rows are as high as the letter pictures.
+    HWND letters = ToHwnd(children_[IndexOf(design::lstTessikLetters)]);
+    ListView_SetExtendedListViewStyle(letters, LVS_EX_FULLROWSELECT);
+    const int pictureSize = MulDiv(design::kLetterPictureSize, scale_.dpiY, kDesignDpi);
+    HIMAGELIST pictures = ImageList_Create(pictureSize, pictureSize, ILC_COLOR24 | ILC_MASK,
+                                           design::kLetterPictureCount, 0);
+    ListView_SetImageList(letters, pictures, LVSIL_SMALL);
+}
+
+// The closed box of a drop-down list gets the design's height whatever
+// its font, as near as the control allows; the opened list shows
+// kDroppedItems items.
+void Win32MainWindow::FitDropDownList(std::size_t index) {
+    HWND combo = ToHwnd(children_[index]);
+    const PixelRect bounds = scale_.ToPixels(design::kControls[index]->bounds);
+    // How much frame the control adds around the selection field depends
+    // on the system: correct by what is measured until it fits.
+    auto selection = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT closed{};
+        GetWindowRect(combo, &closed);
+        const int missing = bounds.height - (closed.bottom - closed.top);
+        if (missing == 0 || selection + missing <= 0)
+            break;
+        selection += missing;
+        SendMessageA(combo, CB_SETITEMHEIGHT, WPARAM(-1), selection);
+    }
+    const auto item = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
+    SendMessageA(combo, CB_SETMINVISIBLE, kDroppedItems, 0);
+    SetWindowPos(combo, nullptr, 0, 0, bounds.width, bounds.height + kDroppedItems * item + 2,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The help menu is never shown as a menu bar; cmdHelp opens it.
+void Win32MainWindow::CreateHelpMenu() {
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t i = 0; i < design::kHelpMenuItems.size(); ++i)
+        AppendMenuA(menu, MF_STRING, kFirstMenuId + i,
+                    std::string(design::kHelpMenuItems[i].caption).c_str());
+    helpMenu_ = reinterpret_cast<uintptr_t>(menu);
+}
+
+void Win32MainWindow::Bind(MainWindow& logic, MessageDialog& messages,
+                           std::function<void()> afterEvent) {
+    binding_.reset(new Binding{logic, messages, std::move(afterEvent), {}, {}, {}, {}, {}, 0});
+    Binding& binding = *binding_;
+    binding.commands.resize(design::kControls.size());
+    binding.controls.resize(design::kControls.size());
+
+    const auto attach = [&](const design::Control& design, auto& object, auto backend) {
+        const std::size_t index = IndexOf(design);
+        auto& attached = *backend;
+        binding.backends.push_back(std::move(backend));
+        binding.controls[index] = &object;
+        object.Attach(attached);
+        return index;
+    };
+    const auto plain = [this](const design::Control& design) {
+        return std::make_unique<Win32ControlBackend>(children_[IndexOf(design)], scale_, echo_);
+    };
+    const auto button = [&](const design::Control& design, Button& object) {
+        binding.commands[attach(design, object, plain(design))] = [&object](int code) {
+            if (code == BN_CLICKED)
+                object.Click();
+        };
+    };
+    const auto dropDownList = [&](const design::Control& design, ComboBox& object) {
+        const WindowHandle window = children_[IndexOf(design)];
+        auto backend = std::make_unique<Win32ComboBoxBackend>(window, scale_, echo_);
+        binding.commands[attach(design, object, std::move(backend))] = [&object, window](int code) {
+            const auto selected =
+                static_cast<int>(SendMessageA(ToHwnd(window), CB_GETCURSEL, 0, 0));
+            if (code == CBN_SELCHANGE && selected >= 0)
+                object.UserSelected(selected);
+        };
+    };
+
+    attach(design::lstTessikLetters, logic.lstTessikLetters,
+           std::make_unique<Win32ListViewBackend>(children_[IndexOf(design::lstTessikLetters)],
+                                                  scale_, echo_));
+    dropDownList(design::cmbLetters, logic.cmbLetters);
+    button(design::cmdSave, logic.cmdSave);
+    dropDownList(design::cmbLayouts, logic.cmbLayouts);
+    const WindowHandle nameWindow = children_[IndexOf(design::txtLayoutName)];
+    binding.commands[attach(design::txtLayoutName, logic.txtLayoutName,
+                            plain(design::txtLayoutName))] = [this, &text = logic.txtLayoutName,
+                                                              nameWindow](int code) {
+        if (code != EN_CHANGE || echo_.Active())
+            return;
+        std::string typed(static_cast<std::size_t>(GetWindowTextLengthA(ToHwnd(nameWindow))), '\0');
+        GetWindowTextA(ToHwnd(nameWindow), typed.data(), static_cast<int>(typed.size()) + 1);
+        text.UserChangedText(std::move(typed));
+    };
+    attach(design::pctHotkey, logic.pctHotkey, plain(design::pctHotkey));
+    button(design::cmdNew, logic.cmdNew);
+    button(design::cmdHide, logic.cmdHide);
+    button(design::cmdDelete, logic.cmdDelete);
+    button(design::cmdModify, logic.cmdModify);
+    button(design::cmdCancel, logic.cmdCancel);
+    button(design::cmdAbout, logic.cmdAbout);
+    attach(design::lblLayouts, logic.lblLayouts, plain(design::lblLayouts));
+    attach(design::lblLName, logic.lblLName, plain(design::lblLName));
+    button(design::cmdExit, logic.cmdExit);
+    button(design::cmdHelp, logic.cmdHelp);
+
+    binding.menuItems = {&logic.mnuConfigur, &logic.mnuBeginning, &logic.mnuUsing, &logic.mnuRules};
+    binding.form = std::make_unique<Win32FormBackend>(form_);
+    logic.frmMain.Attach(*binding.form);
+}
+
+template <class Event> void Win32MainWindow::Raise(Event event) noexcept {
+    try {
+        event();
+    } catch (...) {
+        ReportCurrentException(binding_->messages);
+    }
+}
+
+// Returns whether the message was handled, with the result 0.
+bool Win32MainWindow::HandleFormMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    switch (message) {
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return false;
+    case WM_ACTIVATE:
+        // As a dialog does: the control that had the focus gets it back.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            focusBeforeDeactivation_ = IsChild(ToHwnd(form_), focus) ? FromHwnd(focus) : 0;
+        } else {
+            HWND focus = ToHwnd(focusBeforeDeactivation_);
+            if (focus == nullptr || !IsWindowEnabled(focus) || !IsWindowVisible(focus))
+                focus = GetNextDlgTabItem(ToHwnd(form_), nullptr, FALSE);
+            if (focus != nullptr)
+                SetFocus(focus);
+        }
+        return true;
+    default:
+        break;
+    }
+    if (!binding_)
+        return false;
+    MainWindow& logic = binding_->logic;
+    if (message == kTrayCallbackMessage) {
+        Raise([&] {
+            logic.TrayCallback(LOWORD(lParam));
+            binding_->afterEvent();
+        });
+        return true;
+    }
+    if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+        Raise([&] { logic.TaskbarCreated(); });
+        return true;
+    }
+    switch (message) {
+    case WM_COMMAND:
+        RouteCommand(wParam, lParam);
+        return true;
+    case WM_NOTIFY:
+        RouteNotify(lParam);
+        return true;
+    case WM_CLOSE:
+        // Closing puts the window away; Exit ends the program.
+        Raise([&] { logic.frmMain.Hide(); });
+        return true;
+    case WM_ENDSESSION:
+        if (wParam)
+            Raise([&] { logic.frmMain.Unload(); });
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Win32MainWindow::RouteCommand(uintptr_t wParam, intptr_t lParam) {
+    const int id = LOWORD(wParam);
+    const int code = HIWORD(wParam);
+    if (lParam == 0) {
+        const std::size_t item = static_cast<std::size_t>(id - kFirstMenuId);
+        if (code == 0 && id >= kFirstMenuId && item < binding_->menuItems.size())
+            Raise([&] { binding_->menuItems[item]->Click(); });
+        return;
+    }
+    const std::size_t index = static_cast<std::size_t>(id - kFirstControlId);
+    if (id >= kFirstControlId && index < binding_->commands.size() && binding_->commands[index])
+        Raise([&] { binding_->commands[index](code); });
+}
+
+void Win32MainWindow::RouteNotify(intptr_t lParam) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (FromHwnd(header->hwndFrom) != children_[IndexOf(design::lstTessikLetters)])
+        return;
+    ListView& letters = binding_->logic.lstTessikLetters;
+    if (header->code == NM_CLICK) {
+        Raise([&] { letters.Click(); });
+    } else if (header->code == LVN_ITEMCHANGED && !echo_.Active()) {
+        const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+        const bool selected =
+            (change->uNewState & LVIS_SELECTED) != 0 && (change->uOldState & LVIS_SELECTED) == 0;
+        if (selected && change->iItem >= 0)
+            Raise([&] { letters.UserSelectedRow(change->iItem); });
+    }
+}
+
+// pctHotkey's scale mode is twips.
+void Win32MainWindow::RouteHotkeyMove(uintptr_t wParam, intptr_t lParam) {
+    if (!binding_)
+        return;
+    const auto x = static_cast<float>(GET_X_LPARAM(lParam) * scale_.TwipsPerPixelX());
+    const auto y = static_cast<float>(GET_Y_LPARAM(lParam) * scale_.TwipsPerPixelY());
+    Raise([&] {
+        binding_->logic.pctHotkey.MouseMove(MouseButtons(wParam), ShiftKeys(wParam), x, y);
+        binding_->afterEvent();
+    });
+}
+
+// The control objects learn where the focus went from here, after each
+// message, whatever moved it: a click, Tab, an access key or the program.
+void Win32MainWindow::RouteFocus() {
+    const WindowHandle focus = FromHwnd(GetFocus());
+    if (!binding_ || focus == binding_->lastFocus)
+        return;
+    binding_->lastFocus = focus;
+    for (std::size_t i = 0; i < children_.size(); ++i) {
+        if (children_[i] != 0 && children_[i] == focus && binding_->controls[i] != nullptr)
+            binding_->controls[i]->GotFocus();
+    }
+}
+
+int Win32MainWindow::RunMessageLoop() {
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        // Tab, the arrow keys and the access keys work as in a dialog.
+        if (!IsDialogMessageA(ToHwnd(form_), &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        RouteFocus();
+    }
+    return static_cast<int>(message.wParam);
+}
+
+} // namespace tessik

@@ -1,0 +1,112 @@
+// tessik.exe: the entry procedure, and the live program put together from
+// the engine, the window's logic and their Win32 bindings.
+
+#include "engine/Engine.h"
+#include "engine/HookLifecycle.h"
+#include "engine/HookWatchdog.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32HookWatchdog.h"
+#include "platform/win32/Win32HotKeySystem.h"
+#include "platform/win32/Win32Keyboard.h"
+#include "platform/win32/Win32MainWindow.h"
+#include "platform/win32/Win32MessageDialog.h"
+#include "platform/win32/Win32NotificationArea.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32SystemHook.h"
+#include "resources/win32/ResourceIds.h"
+#include "shell/HotKey.h"
+#include "shell/InternalError.h"
+#include "shell/MainWindow.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace tessik {
+namespace {
+
+std::string ExecutableFolder() {
+    std::string path(MAX_PATH, '\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+           path.size())
+        path.resize(path.size() * 2);
+    path.resize(length);
+    return path.substr(0, path.find_last_of('\\'));
+}
+
+IconHandle LoadProgramIcon(int id, int size) {
+    return reinterpret_cast<IconHandle>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
+                                                   IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
+int RunProgram() {
+    const std::string layoutsFolder = JoinPath(ExecutableFolder(), "Layouts");
+
+    Win32FileSystem files;
+    Win32KeyState keys;
+    Win32HookChain hookChain;
+    Win32Injector injector;
+    Engine engine({keys, hookChain, injector, files}, layoutsFolder);
+    Win32SystemHook systemHook(engine);
+
+    // The tray shows small icons; the window also has a large one.
+    const int smallIcon = GetSystemMetrics(SM_CXSMICON);
+    const IconHandle imgTessik = LoadProgramIcon(TESSIK_ICON_IMGTESSIK, smallIcon);
+    const IconHandle imgEnglish = LoadProgramIcon(TESSIK_ICON_IMGENGLISH, smallIcon);
+    Win32MainWindow window(
+        {LoadProgramIcon(TESSIK_ICON_IMGTESSIK, GetSystemMetrics(SM_CXICON)), imgTessik});
+
+    HookLifecycle hooks(systemHook, window.Handle());
+    HookWatchdog watchdog(systemHook, hooks);
+    Win32HookWatchdog keyboardInput(watchdog);
+    systemHook.ReportHookCallsTo(&watchdog);
+
+    Win32HotKeySystem hotKeySystem;
+    HotKey hotKey(hotKeySystem);
+    hotKeySystem.RouteTo(hotKey);
+
+    Win32MessageDialog messages(window.Handle());
+    Win32NotificationArea tray;
+    Win32Registry registry;
+    MainWindow logic({messages, tray, registry, files}, {engine, hooks, hotKey},
+                     {window.Handle(), window.HotkeyTarget()}, {imgTessik, imgEnglish},
+                     layoutsFolder, window.Scale());
+
+    // The watchdog looks after the hook while, and only while, translation
+    // is on; only the tray and the hot key switch it.
+    window.Bind(logic, messages, [&] {
+        if (logic.NativeMode() && !watchdog.IsWatching())
+            keyboardInput.Start();
+        else if (!logic.NativeMode() && watchdog.IsWatching())
+            keyboardInput.Stop();
+    });
+    logic.Load();
+    const int exitCode = window.RunMessageLoop();
+    systemHook.ReportHookCallsTo(nullptr);
+    return exitCode;
+}
+
+} // namespace
+} // namespace tessik
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Failures of these three are ignored: the program runs without them,
+    // with plainer controls at worst.
+    const INITCOMMONCONTROLSEX controls{8, ICC_USEREX_CLASSES};
+    InitCommonControlsEx(&controls);
+    // Kept loaded for the life of the process.
+    LoadLibraryA("shell32.dll");
+    InitCommonControls();
+
+    try {
+        return tessik::RunProgram();
+    } catch (...) {
+        // The window could not be made: nothing else can say so.
+        tessik::Win32MessageDialog messages(0);
+        tessik::ReportCurrentException(messages);
+        return 1;
+    }
+}

@@ -1,0 +1,187 @@
+// Describes a running program's top-level window for end-to-end tests, as
+// JSON: the window, its child controls in Z order (the order Tab follows),
+// which control has the keyboard focus, and the message boxes of the
+// window's thread.
+//
+//   window-inspector.exe OUTPUT_FILE WINDOW_CLASS WINDOW_TITLE
+//
+// It runs once and writes OUTPUT_FILE through a temporary file and a
+// rename, so a reader never sees half of it. A window that is not found
+// gives {"found": false}. Run it in the same desktop as the program.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Texts are read as UTF-16, whatever the program's own character set:
+// Wine hands them across processes reliably only that way.
+std::string Quoted(const std::wstring& text) {
+    std::string json = "\"";
+    for (const wchar_t c : text) {
+        if (c == L'"' || c == L'\\') {
+            json += '\\';
+            json += static_cast<char>(c);
+        } else if (c < 0x20 || c >= 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
+            json += escaped;
+        } else {
+            json += static_cast<char>(c);
+        }
+    }
+    return json + "\"";
+}
+
+std::string Bool(bool value) {
+    return value ? "true" : "false";
+}
+
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+std::string ComboItems(HWND combo) {
+    std::string json = "[";
+    const auto count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring item(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)) + 1,
+                          L'\0');
+        item.resize(static_cast<std::size_t>(
+            SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
+        json += (i ? ", " : "") + Quoted(item);
+    }
+    return json + "]";
+}
+
+std::string ColumnWidths(HWND list) {
+    std::string json = "[";
+    for (int column = 0;; ++column) {
+        const auto width = SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0);
+        if (width == 0 || column > 16)
+            break;
+        json += (column ? ", " : "") + std::to_string(width);
+    }
+    return json + "]";
+}
+
+std::string Numbers(std::initializer_list<long> numbers) {
+    std::string json = "[";
+    for (const long number : numbers) {
+        if (json.size() > 1)
+            json += ", ";
+        json += std::to_string(number);
+    }
+    return json + "]";
+}
+
+std::string Rect(const RECT& rect) {
+    return Numbers({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
+}
+
+std::string Child(HWND parent, HWND child) {
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    const LONG style = GetWindowLongA(child, GWL_STYLE);
+    const std::wstring className = ClassOf(child);
+    std::string json = "{\"class\": " + Quoted(className) + ", \"text\": " + Quoted(TextOf(child)) +
+                       ", \"id\": " + std::to_string(GetDlgCtrlID(child)) +
+                       ", \"visible\": " + Bool(style & WS_VISIBLE) +
+                       ", \"enabled\": " + Bool(!(style & WS_DISABLED)) +
+                       ", \"tabstop\": " + Bool(style & WS_TABSTOP) + ", \"rect\": " + Rect(rect);
+    if (className == L"ComboBox")
+        json += ", \"items\": " + ComboItems(child) +
+                ", \"selected\": " + std::to_string(SendMessageW(child, CB_GETCURSEL, 0, 0));
+    if (className == L"SysListView32")
+        json += ", \"columns\": " + ColumnWidths(child) +
+                ", \"no_header\": " + Bool(style & LVS_NOCOLUMNHEADER);
+    return json + "}";
+}
+
+struct Boxes {
+    std::string json;
+};
+
+BOOL CALLBACK CollectBox(HWND window, LPARAM boxes) {
+    if (ClassOf(window) == L"#32770" && IsWindowVisible(window)) {
+        auto& collected = reinterpret_cast<Boxes*>(boxes)->json;
+        // A message box shows its text in the static control with id 0xFFFF.
+        HWND text = GetDlgItem(window, 0xFFFF);
+        collected += std::string(collected.empty() ? "" : ", ") +
+                     "{\"title\": " + Quoted(TextOf(window)) +
+                     ", \"text\": " + Quoted(text ? TextOf(text) : L"") + "}";
+    }
+    return TRUE;
+}
+
+std::string Describe(HWND window) {
+    HDC screen = GetDC(nullptr);
+    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
+    const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+
+    RECT client;
+    GetClientRect(window, &client);
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(thread, &gui);
+
+    std::string children;
+    int focus = -1;
+    int index = 0;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT), ++index) {
+        children += (index ? ",\n  " : "\n  ") + Child(window, child);
+        if (gui.hwndFocus == child || IsChild(child, gui.hwndFocus))
+            focus = index;
+    }
+    Boxes boxes;
+    EnumThreadWindows(thread, CollectBox, reinterpret_cast<LPARAM>(&boxes));
+
+    return "{\"found\": true, \"dpi\": " + Numbers({dpiX, dpiY}) +
+           ", \"visible\": " + Bool(IsWindowVisible(window)) +
+           ", \"active\": " + Bool(gui.hwndActive == window) + ", \"client\": " + Rect(client) +
+           ", \"focus\": " + std::to_string(focus) + ", \"boxes\": [" + boxes.json +
+           "], \"children\": [" + children + "]}\n";
+}
+
+bool WriteWholeFile(const std::wstring& path, const std::string& text) {
+    const std::wstring temporary = path + L".tmp";
+    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+    return MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: window-inspector OUTPUT_FILE WINDOW_CLASS WINDOW_TITLE\n");
+        return 2;
+    }
+    HWND window = FindWindowW(argv[2], argv[3]);
+    const std::string description = window ? Describe(window) : "{\"found\": false}\n";
+    return WriteWholeFile(argv[1], description) ? 0 : 1;
+}

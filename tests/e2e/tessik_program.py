@@ -1,0 +1,136 @@
+"""tessik.exe in an end-to-end test: a private copy with a Layouts folder of
+the test's own, its stored layout name, its tray icon as the screen shows
+it, and its main window as window-inspector.exe describes it."""
+
+import json
+import os
+import shutil
+import subprocess
+from pathlib import Path
+
+from tessik_e2e import config, wait_until, windows_path, windows_program, write_layout
+
+SETTINGS_KEY = r"HKCU\SOFTWARE\Tessik\Settings"
+WINDOW_CLASS = "TessikMainWindow"
+WINDOW_TITLE = "Tessik"
+
+# The tray icons in the notification area, told apart by their colour: the
+# native-mode icon is green, the system-default icon grey.
+NATIVE = "native"
+SYSTEM_DEFAULT = "system default"
+
+_HOST_BIN = Path(os.environ.get("TESSIK_E2E_HOST_BIN",
+                                Path(__file__).resolve().parents[2] / "build/host/bin"))
+
+
+def predicted_text(layout_file: Path, text: str) -> str:
+    """What `tessik-cli type` says typing `text` with the layout gives."""
+    result = subprocess.run([str(_HOST_BIN / "tessik-cli"), "type", "--layout", str(layout_file),
+                             text], capture_output=True, check=True, timeout=30)
+    return result.stdout.decode("utf-8").removesuffix("\n")
+
+
+class Tessik:
+    """The program, copied with its Layouts folder into the test's folder so
+    that each test decides which layouts exist."""
+
+    PROGRAM = "tessik.exe"
+
+    def __init__(self, session, stored_layout: str = "Default", with_default: bool = True):
+        self._session = session
+        self.folder = session.folder / "tessik"
+        self.layouts = self.folder / "Layouts"
+        self.layouts.mkdir(parents=True)
+        shutil.copy2(windows_program(self.PROGRAM), self.folder)
+        if with_default:
+            shutil.copy2(config.WINDOWS_BIN / "Layouts" / "Default", self.layouts)
+        # The prefix is shared by the tests of a run: each starts from a
+        # stored name of its own.
+        session.wine.reg_add(SETTINGS_KEY, "KeyLayout", stored_layout)
+
+    def add_layout(self, name: str, assignments: dict) -> Path:
+        path = self.layouts / name
+        write_layout(path, assignments)
+        return path
+
+    def start(self, wait: bool = True) -> "Tessik":
+        self._session.wine.start_in_desktop(self.folder / self.PROGRAM)
+        if wait:
+            self.wait_for_tray_icon(SYSTEM_DEFAULT)
+        return self
+
+    # The notification area.
+
+    def tray_icon(self):
+        """NATIVE, SYSTEM_DEFAULT, or None when there is no icon."""
+        x, y = config.TRAY_ICON
+        shot = self._session.screenshot("tray.png")
+        stats = subprocess.run(
+            ["convert", str(shot), "-crop", f"16x16+{x - 8}+{y - 8}", "+repage", "-format",
+             "%k %[fx:mean.r] %[fx:mean.g]", "info:"],
+            capture_output=True, text=True, check=True, timeout=30).stdout.split()
+        colours, red, green = int(stats[0]), float(stats[1]), float(stats[2])
+        if colours <= 2:
+            return None
+        return NATIVE if green - red > 0.15 else SYSTEM_DEFAULT
+
+    def wait_for_tray_icon(self, state, timeout: float = 20):
+        """Waits until the tray shows `state`; returns what it shows then."""
+        try:
+            wait_until(lambda: self.tray_icon() == state, timeout, interval=0.2,
+                       what=f"tray icon {state}")
+        except TimeoutError:
+            pass
+        return self.tray_icon()
+
+    def click_tray_icon(self) -> None:
+        self._session.input.click(*config.TRAY_ICON)
+
+    def double_click_tray_icon(self) -> None:
+        self._session.input.double_click(*config.TRAY_ICON)
+
+    def press_hot_key(self) -> None:
+        self._session.input.key("ctrl+alt+space")
+
+    # The main window.
+
+    def window(self) -> dict:
+        """frmMain as window-inspector.exe sees it: "visible", "client",
+        "dpi", "focus" (index of the focused child or -1), "boxes" (the
+        open message boxes) and "children" in Z order, each with "class",
+        "text", "visible", "enabled", "tabstop", "rect" [left, top, width,
+        height], combo boxes with "items" and "selected"."""
+        output = self._session.folder / "window.json"
+        output.unlink(missing_ok=True)
+        self._session.wine.start_in_desktop(windows_program("window-inspector.exe"),
+                                            windows_path(output), WINDOW_CLASS, WINDOW_TITLE)
+        wait_until(output.exists, 20, what="window-inspector.exe")
+        return json.loads(output.read_text())
+
+    def wait_for_window(self, condition, timeout: float = 10) -> dict:
+        """Inspects the window until condition(description) holds; returns
+        the last description."""
+        last = {}
+
+        def holds():
+            nonlocal last
+            last = self.window()
+            return condition(last)
+
+        try:
+            wait_until(holds, timeout, interval=0.2, what="the main window")
+        except TimeoutError:
+            pass
+        return last
+
+    def stored_layout(self):
+        return self._session.wine.reg_query(SETTINGS_KEY, "KeyLayout")
+
+
+def child(window: dict, text: str = None, class_name: str = None, index: int = None) -> dict:
+    """A child control of an inspected window, by caption, class (the
+    index-th of it) or both."""
+    matches = [c for c in window["children"]
+               if (text is None or c["text"] == text)
+               and (class_name is None or c["class"] == class_name)]
+    return matches[index or 0]
