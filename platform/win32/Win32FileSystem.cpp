@@ -105,9 +105,58 @@ public:
             ThrowLastError("cannot close", path_);
     }
 
+    // Everything written is on the disk before the file is closed.
+    void FlushAndClose() {
+        if (!FlushFileBuffers(file_.Get()))
+            ThrowLastError("cannot write", path_);
+        Close();
+    }
+
+    // Closes without reporting: the file is being given up.
+    void Drop() { file_.Close(); }
+
 private:
     FileHandle file_;
     std::string path_;
+};
+
+// Writes to a hidden temporary file and puts it in place of the target
+// only when Close() succeeds; otherwise the temporary file goes again.
+class Win32ReplacingFile final : public OutputFile {
+public:
+    Win32ReplacingFile(HANDLE handle, std::string temporaryPath, std::string path)
+        : temporary_(handle, temporaryPath), temporaryPath_(std::move(temporaryPath)),
+          path_(std::move(path)) {}
+    ~Win32ReplacingFile() override {
+        if (!replaced_) {
+            temporary_.Drop();
+            DeleteFileA(temporaryPath_.c_str());
+        }
+    }
+    Win32ReplacingFile(const Win32ReplacingFile&) = delete;
+    Win32ReplacingFile& operator=(const Win32ReplacingFile&) = delete;
+
+    void Write(std::span<const std::byte> bytes) override { temporary_.Write(bytes); }
+
+    void Close() override {
+        temporary_.FlushAndClose();
+        if (!MoveFileExA(temporaryPath_.c_str(), path_.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            ThrowLastError("cannot replace", path_);
+        replaced_ = true;
+        // The moved file keeps the temporary file's hidden attribute, and a
+        // hidden file is left out of the layout list.
+        const DWORD attributes = GetFileAttributesA(path_.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES ||
+            !SetFileAttributesA(path_.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_HIDDEN}))
+            ThrowLastError("cannot show", path_);
+    }
+
+private:
+    Win32OutputFile temporary_;
+    std::string temporaryPath_;
+    std::string path_;
+    bool replaced_ = false;
 };
 
 } // namespace
@@ -128,6 +177,28 @@ std::unique_ptr<OutputFile> Win32FileSystem::OpenForWriting(const std::string& p
     if (handle == INVALID_HANDLE_VALUE)
         ThrowLastError("cannot open for writing", path);
     return std::make_unique<Win32OutputFile>(handle, path);
+}
+
+std::unique_ptr<OutputFile> Win32FileSystem::OpenForReplacing(const std::string& path) {
+    // Hidden from the start, so a crash before the move leaves no entry in
+    // the layout list; CREATE_ALWAYS with the hidden attribute also takes
+    // over a hidden file left by such a crash, where a plain file would be
+    // refused.
+    const std::string temporaryPath = TemporaryPathFor(path);
+    const HANDLE handle = CreateFileA(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        ThrowLastError("cannot create", temporaryPath);
+    return std::make_unique<Win32ReplacingFile>(handle, temporaryPath, path);
+}
+
+bool Win32FileSystem::Exists(const std::string& path) {
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    // Only "not found" is an answer; any other failure leaves it open, and
+    // the name counts as taken.
+    const DWORD error = GetLastError();
+    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
 }
 
 std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& folder) {

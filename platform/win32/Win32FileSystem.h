@@ -10,6 +10,8 @@ class Win32FileSystem final : public FileSystem {
 public:
     std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
     std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override;
+    std::unique_ptr<OutputFile> OpenForReplacing(const std::string& path) override;
+    bool Exists(const std::string& path) override;
     // Every entry the system lists, "." and ".." included, with its kind.
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
     void RemoveFile(const std::string& path) override;

@@ -72,8 +72,11 @@ struct ChildKind {
 ChildKind KindOf(design::ControlKind kind) {
     switch (kind) {
     case design::ControlKind::ListView:
+        // The key picker is moved over the list: clipped, the list never
+        // paints over it.
         return {WC_LISTVIEWA,
-                WS_TABSTOP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL |
+                    LVS_SHOWSELALWAYS,
                 WS_EX_CLIENTEDGE};
     case design::ControlKind::DropDownList:
         return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
@@ -184,7 +187,7 @@ struct Win32MainWindow::Procedures {
     }
 };
 
-Win32MainWindow::Win32MainWindow(Icons windowIcons) : scale_(ScreenScale()) {
+Win32MainWindow::Win32MainWindow(WindowHandle owner, Icons windowIcons) : scale_(ScreenScale()) {
     RegisterWindowClass(kFormClass, Procedures::Form, GetSysColorBrush(COLOR_BTNFACE));
     RegisterWindowClass(kPictureClass, Procedures::Picture, nullptr);
 
@@ -199,7 +202,7 @@ Win32MainWindow::Win32MainWindow(Icons windowIcons) : scale_(ScreenScale()) {
 
     HWND form =
         CreateWindowExA(kFormExStyle, kFormClass, std::string(design::kTitle).c_str(), kFormStyle,
-                        left, top, width, height, nullptr, nullptr, ProgramInstance(), this);
+                        left, top, width, height, ToHwnd(owner), nullptr, ProgramInstance(), this);
     if (form == nullptr)
         throw RuntimeError(ErrorNumber::InternalError, "cannot create the main window");
     form_ = FromHwnd(form);
@@ -426,9 +429,14 @@ bool Win32MainWindow::HandleFormMessage(uint32_t message, uintptr_t wParam, intp
         RouteNotify(lParam);
         return true;
     case WM_CLOSE:
-        // Closing puts the window away; Exit ends the program.
-        Raise([&] { logic.frmMain.Hide(); });
+        // The window has no Close command: it is left with Hide or Exit,
+        // and Alt+F4 does nothing.
         return true;
+    case WM_QUERYENDSESSION:
+        Raise([&] { logic.SessionEnding(); });
+        // Not handled here, so that the default answer, TRUE, lets the
+        // session end.
+        return false;
     case WM_ENDSESSION:
         if (wParam)
             Raise([&] { logic.frmMain.Unload(); });

@@ -28,8 +28,9 @@ public:
         IconHandle small;
     };
 
-    // Throws RuntimeError when the system refuses the window.
-    explicit Win32MainWindow(Icons windowIcons);
+    // Throws RuntimeError when the system refuses the window. The owner,
+    // the application window, keeps the form directly above it.
+    Win32MainWindow(WindowHandle owner, Icons windowIcons);
     ~Win32MainWindow();
     Win32MainWindow(const Win32MainWindow&) = delete;
     Win32MainWindow& operator=(const Win32MainWindow&) = delete;

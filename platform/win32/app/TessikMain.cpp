@@ -4,6 +4,7 @@
 #include "engine/Engine.h"
 #include "engine/HookLifecycle.h"
 #include "engine/HookWatchdog.h"
+#include "platform/win32/Win32Application.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32HookWatchdog.h"
 #include "platform/win32/Win32HotKeySystem.h"
@@ -13,10 +14,12 @@
 #include "platform/win32/Win32NotificationArea.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SystemHook.h"
+#include "platform/win32/Win32TopLevelWindows.h"
 #include "resources/win32/ResourceIds.h"
 #include "shell/HotKey.h"
 #include "shell/InternalError.h"
 #include "shell/MainWindow.h"
+#include "shell/MainWindowDesign.h"
 
 #include <windows.h>
 
@@ -56,7 +59,10 @@ int RunProgram() {
     const int smallIcon = GetSystemMetrics(SM_CXSMICON);
     const IconHandle imgTessik = LoadProgramIcon(TESSIK_ICON_IMGTESSIK, smallIcon);
     const IconHandle imgEnglish = LoadProgramIcon(TESSIK_ICON_IMGENGLISH, smallIcon);
+    // Made before the main window, which it owns.
+    Win32Application application{std::string(design::kTitle)};
     Win32MainWindow window(
+        application.Window(),
         {LoadProgramIcon(TESSIK_ICON_IMGTESSIK, GetSystemMetrics(SM_CXICON)), imgTessik});
 
     HookLifecycle hooks(systemHook, window.Handle());
@@ -71,9 +77,11 @@ int RunProgram() {
     Win32MessageDialog messages(window.Handle());
     Win32NotificationArea tray;
     Win32Registry registry;
-    MainWindow logic({messages, tray, registry, files}, {engine, hooks, hotKey},
-                     {window.Handle(), window.HotkeyTarget()}, {imgTessik, imgEnglish},
-                     layoutsFolder, window.Scale());
+    Win32TopLevelWindows windows;
+    Win32SystemMenus systemMenus;
+    MainWindow logic({messages, tray, registry, files, application, windows, systemMenus},
+                     {engine, hooks, hotKey}, {window.Handle(), window.HotkeyTarget()},
+                     {imgTessik, imgEnglish}, layoutsFolder, window.Scale());
 
     // The watchdog looks after the hook while, and only while, translation
     // is on; only the tray and the hot key switch it.
