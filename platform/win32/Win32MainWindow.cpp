@@ -1,6 +1,7 @@
 #include "platform/win32/Win32MainWindow.h"
 
 #include "platform/RuntimeError.h"
+#include "resources/letters/LetterIds.h"
 #include "shell/InternalError.h"
 #include "shell/MainWindow.h"
 #include "shell/MainWindowDesign.h"
@@ -138,6 +139,39 @@ int ShiftKeys(WPARAM keys) {
            (GetKeyState(VK_MENU) < 0 ? 4 : 0);
 }
 
+// The strip of letter pictures in the program's resources, at `cellSize`
+// pixels a cell: drawn for 96 dots per inch, it is stretched first at other
+// resolutions so that the pictures keep their size beside the text. 0 when
+// the resource cannot be read.
+HBITMAP LoadLetterStrip(int cellSize) {
+    auto* strip =
+        static_cast<HBITMAP>(LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(IDB_LETTER_PICTURES),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (strip == nullptr || cellSize == design::kLetterPictureSize)
+        return strip;
+    const int width = cellSize * design::kLetterPictureCount;
+    HDC screen = GetDC(nullptr);
+    HDC from = CreateCompatibleDC(screen);
+    HDC to = CreateCompatibleDC(screen);
+    HBITMAP stretched = CreateCompatibleBitmap(screen, width, cellSize);
+    if (from != nullptr && to != nullptr && stretched != nullptr) {
+        HGDIOBJ oldFrom = SelectObject(from, strip);
+        HGDIOBJ oldTo = SelectObject(to, stretched);
+        SetStretchBltMode(to, HALFTONE);
+        SetBrushOrgEx(to, 0, 0, nullptr);
+        StretchBlt(to, 0, 0, width, cellSize, from, 0, 0,
+                   design::kLetterPictureSize * design::kLetterPictureCount,
+                   design::kLetterPictureSize, SRCCOPY);
+        SelectObject(from, oldFrom);
+        SelectObject(to, oldTo);
+    }
+    DeleteDC(from);
+    DeleteDC(to);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(strip);
+    return stretched;
+}
+
 } // namespace
 
 // The logic bound to the window, and how each control's notifications
@@ -273,6 +307,13 @@ void Win32MainWindow::CreateControls() {
     const int pictureSize = MulDiv(design::kLetterPictureSize, scale_.dpiY, kDesignDpi);
     HIMAGELIST pictures = ImageList_Create(pictureSize, pictureSize, ILC_COLOR24 | ILC_MASK,
                                            design::kLetterPictureCount, 0);
+    // Without its pictures the table still shows every row's key.
+    if (HBITMAP strip = LoadLetterStrip(pictureSize)) {
+        constexpr uint32_t mask = design::kLetterPictureMask; // 0xRRGGBB
+        ImageList_AddMasked(pictures, strip,
+                            RGB((mask >> 16) & 0xFF, (mask >> 8) & 0xFF, mask & 0xFF));
+        DeleteObject(strip);
+    }
     ListView_SetImageList(letters, pictures, LVSIL_SMALL);
 }
 

@@ -96,7 +96,8 @@ class Tessik:
 
     def window(self) -> dict:
         """frmMain as window-inspector.exe sees it: "visible", "client",
-        "dpi", "focus" (index of the focused child or -1), "boxes" (the
+        "dpi", "origin" (the client area's top left on the screen), "frame"
+        (the whole window's rectangle on the screen), "focus" (index of the focused child or -1), "boxes" (the
         open message boxes) and "children" in Z order, each with "class",
         "text", "visible", "enabled", "tabstop", "rect" [left, top, width,
         height], combo boxes with "items" and "selected"."""

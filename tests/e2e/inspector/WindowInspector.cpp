@@ -138,6 +138,11 @@ std::string Describe(HWND window) {
 
     RECT client;
     GetClientRect(window, &client);
+    // Where the client area starts on the screen, for clicks on the controls.
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    RECT frame;
+    GetWindowRect(window, &frame);
     const DWORD thread = GetWindowThreadProcessId(window, nullptr);
     GUITHREADINFO gui{};
     gui.cbSize = sizeof gui;
@@ -158,6 +163,7 @@ std::string Describe(HWND window) {
     return "{\"found\": true, \"dpi\": " + Numbers({dpiX, dpiY}) +
            ", \"visible\": " + Bool(IsWindowVisible(window)) +
            ", \"active\": " + Bool(gui.hwndActive == window) + ", \"client\": " + Rect(client) +
+           ", \"origin\": " + Numbers({origin.x, origin.y}) + ", \"frame\": " + Rect(frame) +
            ", \"focus\": " + std::to_string(focus) + ", \"boxes\": [" + boxes.json +
            "], \"children\": [" + children + "]}\n";
 }

@@ -1,0 +1,135 @@
+"""tessik.exe's layouts in the real window under Wine: a second copy hands
+over to the first, the layout list chooses what the keys type, Exit stores
+the layout that the next start selects, and Delete removes a layout's file.
+Also makes the pictures of the README: the main window with the Default
+layout and a line of Bengali typed through the program (copied to the
+folder named by TESSIK_E2E_DOC_IMAGES when that is set)."""
+
+import os
+import shutil
+import subprocess
+import unittest
+from pathlib import Path
+
+from tessik_e2e import Session, TypingTarget
+from tessik_program import NATIVE, SYSTEM_DEFAULT, Tessik, predicted_text
+
+KHA = "\u0996"
+# "I follow dharma": an independent vowel, a vowel sign and a reph, without
+# the ", " after which Wine's font fallback draws boxes.
+BENGALI_LINE = "fami Dmz kri"
+DELETE_QUESTION = "Do you really want to delete this layout?"
+LETTERS, LAYOUT_LIST, DELETE, EXIT = 0, 3, 8, 14
+
+
+def crop(shot: Path, rect, name: str) -> Path:
+    """Cuts rect = (left, top, width, height) out of a screenshot."""
+    left, top, width, height = rect
+    path = shot.with_name(name)
+    subprocess.run(["convert", str(shot), "-crop", f"{width}x{height}+{left}+{top}", "+repage",
+                    str(path)], check=True, timeout=30)
+    doc_images = os.environ.get("TESSIK_E2E_DOC_IMAGES")
+    if doc_images:
+        shutil.copy2(path, Path(doc_images) / name)
+    return path
+
+
+class TessikLayoutsTest(unittest.TestCase):
+    def setUp(self):
+        self.session = self.enterContext(Session(self.id().rsplit(".", 1)[-1]))
+
+    def click_control(self, window: dict, index: int) -> None:
+        left, top, width, height = window["children"][index]["rect"]
+        origin = window["origin"]
+        self.session.input.click(origin[0] + left + width // 2, origin[1] + top + height // 2)
+
+    def show_window(self, tessik: Tessik) -> dict:
+        # A double-click switches twice: the mode stays as it was.
+        tessik.double_click_tray_icon()
+        window = tessik.wait_for_window(lambda w: w["visible"] and w["active"])
+        self.assertTrue(window["visible"] and window["active"], "double-click shows the window")
+        return window
+
+    def answer_box(self, tessik: Tessik, text: str, key: str) -> None:
+        window = tessik.wait_for_window(lambda w: w["boxes"])
+        self.assertEqual([box["text"] for box in window["boxes"]], [text])
+        self.session.input.key(key)
+
+    def exit(self, tessik: Tessik, window: dict) -> None:
+        self.click_control(window, EXIT)
+        window = tessik.wait_for_window(lambda w: w["boxes"])
+        self.assertEqual(len(window["boxes"]), 1, "Exit asks first")
+        # Yes is the default answer; in the native mode "y" would be
+        # translated like any letter.
+        self.session.input.key("Return")
+        self.assertFalse(tessik.wait_for_window(lambda w: not w["found"])["found"])
+        self.assertIsNone(tessik.wait_for_tray_icon(None), "Exit takes the tray icon away")
+
+    def test_layouts_chosen_stored_and_deleted_in_the_window(self):
+        tessik = Tessik(self.session)
+        kha = tessik.add_layout("Kha", {"k ": ord(KHA)})
+        tessik.start()
+
+        # A second copy hands over to the running one and ends without an
+        # icon of its own; the first one's icon stays.
+        second = self.session.wine.start_in_desktop(tessik.folder / Tessik.PROGRAM)
+        self.assertIsNotNone(second.wait(timeout=30))
+        self.assertEqual(tessik.tray_icon(), SYSTEM_DEFAULT)
+        self.assertTrue(tessik.window()["found"])
+
+        # With the stored Default layout, a line of Bengali.
+        target = TypingTarget(self.session).start()
+        target.focus()
+        tessik.press_hot_key()
+        self.assertEqual(tessik.wait_for_tray_icon(NATIVE), NATIVE)
+        self.session.input.type(BENGALI_LINE)
+        line = predicted_text(tessik.layouts / "Default", BENGALI_LINE)
+        self.assertEqual(target.wait_for_text(line), line)
+        left, top, right, bottom = target.edit_rect
+        crop(self.session.screenshot(), (left, top, right - left, min(bottom - top, 80)),
+             "typed-bengali.png")
+
+        # The main window with the Default layout, the letters legible.
+        window = self.show_window(tessik)
+        layouts = window["children"][LAYOUT_LIST]
+        self.assertEqual(layouts["items"][layouts["selected"]], "Default")
+        crop(self.session.screenshot(), window["frame"], "main-window.png")
+
+        # Choosing Kha in the list changes what the keys type. (Letters
+        # would be translated now: the arrow key chooses.)
+        self.click_control(window, LAYOUT_LIST)
+        self.session.input.key("Down", "Return")
+        window = tessik.wait_for_window(
+            lambda w: w["children"][LAYOUT_LIST]["items"][w["children"][LAYOUT_LIST]["selected"]]
+            == "Kha")
+        layouts = window["children"][LAYOUT_LIST]
+        self.assertEqual(layouts["items"][layouts["selected"]], "Kha")
+        self.session.input.key("alt+h")
+        tessik.wait_for_window(lambda w: not w["visible"])
+        target.focus()
+        self.session.input.type("kk")
+        self.assertEqual(predicted_text(kha, "kk"), KHA * 2)
+        self.assertEqual(target.wait_for_text(line + KHA * 2), line + KHA * 2)
+
+        # Exit answered Yes stores Kha, which the next start selects again.
+        self.exit(tessik, self.show_window(tessik))
+        self.assertEqual(tessik.stored_layout(), "Kha")
+        tessik.start()
+        window = self.show_window(tessik)
+        layouts = window["children"][LAYOUT_LIST]
+        self.assertEqual(layouts["items"][layouts["selected"]], "Kha")
+
+        # Delete asks, removes the file and returns to Default.
+        self.click_control(window, DELETE)
+        self.answer_box(tessik, DELETE_QUESTION, "y")
+        window = tessik.wait_for_window(lambda w: not w["boxes"])
+        layouts = window["children"][LAYOUT_LIST]
+        self.assertEqual(layouts["items"], ["Default"])
+        self.assertEqual(layouts["items"][layouts["selected"]], "Default")
+        self.assertFalse(kha.exists())
+        self.exit(tessik, window)
+        self.assertEqual(tessik.stored_layout(), "Default")
+
+
+if __name__ == "__main__":
+    unittest.main()
