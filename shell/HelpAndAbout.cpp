@@ -65,12 +65,12 @@ void HelpAndAbout::DropDownHelpMenu() {
     platform_.menus.PopupMenu(window_.mnuHiddenPopup, button.left, button.top + button.height);
 }
 
-// The viewer itself says nothing useful about a file that is not there, and
-// nothing at all when it cannot be loaded; both are told here, before it is
-// asked. What it shows or fails to show once it has the file is its own.
+// A file that is not there, or a viewer that cannot be loaded, would fail in
+// silence; both are told here, before the viewer is asked. What the viewer
+// shows, or fails to show, once it has the file is its own business.
 void HelpAndAbout::ShowHelpFile(std::string_view file) {
     const std::string path = HelpFilePath(executableFolder_, file);
-    if (!Exists(path)) {
+    if (!CanBeOpened(path)) {
         platform_.messages.Show(HelpFileMissingText(path), box::StopOk, window_.ApplicationTitle);
         return;
     }
@@ -81,7 +81,7 @@ void HelpAndAbout::ShowHelpFile(std::string_view file) {
     platform_.viewer.HtmlHelpA(window_.frmMain.Handle(), path, HelpViewer::kDisplayTopic, 0);
 }
 
-bool HelpAndAbout::Exists(const std::string& path) {
+bool HelpAndAbout::CanBeOpened(const std::string& path) {
     try {
         platform_.files.OpenForReading(path);
         return true;

@@ -52,7 +52,7 @@ public:
 private:
     void DropDownHelpMenu();
     void ShowHelpFile(std::string_view file);
-    bool Exists(const std::string& path);
+    bool CanBeOpened(const std::string& path);
     void ShowAbout();
 
     MainWindow& window_;
