@@ -1,0 +1,106 @@
+"""The four help documents as the build compiles them: each unpacks, holds
+the pages that its contents list, links only to what it holds, tells the
+reader what the document is about, and every typing example in it types
+what it shows."""
+
+import os
+import tempfile
+import unittest
+from pathlib import Path
+from urllib.parse import urlparse
+
+from help_pages import contents_pages, read_page, typed, unpack
+
+HELP_DIR = Path(os.environ["TESSIK_HELP_DIR"])
+CLI = os.environ["TESSIK_CLI"]
+EXTRACT_CHMLIB = os.environ.get("TESSIK_EXTRACT_CHMLIB", "extract_chmLib")
+
+# What a reader comes to each document for, in its own words.
+KEY_PHRASES = {
+    "Configuring the system.chm": [
+        "Unblock", "Extract All", "Program Files", "Windows 7", "Nirmala UI", "Vrinda",
+        "shell:startup", "Run as administrator"],
+    "Beginning.chm": [
+        "Ctrl+Alt+Space", "System Default", "double-click", "notification area", "Hide", "Exit"],
+    "Using the software.chm": [
+        "New Layout", "Save", "Apply Changes", "Cancel", "Delete", "Layouts",
+        "Please spacify all the characters", "You cannot modify the 'Default' layout.",
+        "You cannot delete the 'Default' layout.", "Do you really want to delete this layout?"],
+    "Writing Rules.chm": [
+        "hasanta", "ya-phala", "ra-phala", "reph", "khanda ta", "danda", "taka", "৳",
+        "anusvara", "candrabindu", "Backspace"],
+}
+# Writing Rules is mostly examples; far fewer means they were lost.
+LEAST_RULES_EXAMPLES = 120
+
+
+class HelpDocument:
+    def __init__(self, name, folder):
+        self.name = name
+        self.files = unpack(EXTRACT_CHMLIB, HELP_DIR / name, folder)
+        self.folder = folder
+        self.pages = {}
+        self.pairing_errors = []
+        for file in sorted(self.files):
+            if file.endswith(".html"):
+                page, errors = read_page(folder / file)
+                self.pages[file] = page
+                self.pairing_errors += [f"{file}: {error}" for error in errors]
+
+
+class HelpFilesTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.scratch = cls.enterClassContext(tempfile.TemporaryDirectory())
+        cls.documents = {}
+        for name in KEY_PHRASES:
+            folder = Path(cls.scratch) / name
+            folder.mkdir()
+            cls.documents[name] = HelpDocument(name, folder)
+
+    def test_the_help_folder_holds_the_four_documents(self):
+        self.assertEqual(sorted(p.name for p in HELP_DIR.glob("*.chm")), sorted(KEY_PHRASES))
+
+    def test_contents_list_every_page_and_only_pages_that_are_there(self):
+        for document in self.documents.values():
+            with self.subTest(document.name):
+                self.assertIn("contents.hhc", document.files)
+                listed = contents_pages(document.folder / "contents.hhc")
+                self.assertEqual(listed[0], "index.html", "the first entry is the start page")
+                self.assertEqual(sorted(listed), sorted(document.pages),
+                                 "pages and contents differ")
+                for file, page in document.pages.items():
+                    self.assertTrue(page.title.strip(), f"{file} has no title")
+
+    def test_links_lead_to_files_of_the_document(self):
+        for document in self.documents.values():
+            for file, page in document.pages.items():
+                for link in page.links:
+                    target = urlparse(link)
+                    if target.scheme:
+                        continue
+                    with self.subTest(document.name, page=file, link=link):
+                        self.assertIn(target.path, document.files)
+
+    def test_each_document_tells_what_it_is_about(self):
+        for document in self.documents.values():
+            text = " ".join(page.text for page in document.pages.values())
+            for phrase in KEY_PHRASES[document.name]:
+                with self.subTest(document.name, phrase=phrase):
+                    self.assertIn(phrase, text)
+
+    def test_every_example_types_what_it_shows(self):
+        checked = {}
+        for document in self.documents.values():
+            self.assertEqual(document.pairing_errors, [], document.name)
+            checked[document.name] = 0
+            for file, page in document.pages.items():
+                for example in page.examples:
+                    with self.subTest(document.name, page=file, keys=example.keys):
+                        self.assertEqual(typed(CLI, example), example.text)
+                    checked[document.name] += 1
+        self.assertGreaterEqual(checked["Writing Rules.chm"], LEAST_RULES_EXAMPLES)
+
+
+if __name__ == "__main__":
+    unittest.main()

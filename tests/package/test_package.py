@@ -1,0 +1,94 @@
+"""The zip that a Windows user downloads, as the Windows build packs it: it
+holds the program, the Default layout, the four help files, the read-me,
+the licence and the notices, at the top of the zip and nothing else."""
+
+import os
+import subprocess
+import unittest
+import zipfile
+from pathlib import Path
+
+WINDOWS_BUILD = Path(os.environ["TESSIK_WINDOWS_BUILD"])
+PACKAGE = WINDOWS_BUILD / os.environ["TESSIK_PACKAGE_FILE"]
+PROGRAM = WINDOWS_BUILD / "bin" / "tessik.exe"
+
+HELP_FILES = ["Configuring the system.chm", "Beginning.chm", "Using the software.chm",
+              "Writing Rules.chm"]
+NOTICES = ["Notices/README.txt", "Notices/MinGW-w64.txt", "Notices/GCC.txt",
+           "Notices/GPL-3.txt"]
+CONTENTS = {"Layouts/Default", "README.txt", "LICENSE.txt",
+            *(f"Help/{name}" for name in HELP_FILES), *NOTICES}
+
+
+def built_package():
+    """Builds the package in the Windows tree and opens it."""
+    if not (WINDOWS_BUILD / "CMakeCache.txt").is_file():
+        raise AssertionError(f"{WINDOWS_BUILD} is not configured: run "
+                             "cmake --preset windows-ci first")
+    build = subprocess.run(["cmake", "--build", str(WINDOWS_BUILD), "--target", "package"],
+                           capture_output=True, text=True, check=False)
+    if build.returncode != 0:
+        raise AssertionError(f"building the package failed:\n{build.stdout}{build.stderr}")
+    return zipfile.ZipFile(PACKAGE)
+
+
+def file_names(package):
+    return {info.filename for info in package.infolist() if not info.is_dir()}
+
+
+class PackageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.zip = cls.enterClassContext(built_package())
+        cls.names = file_names(cls.zip)
+
+    def text(self, name):
+        return self.zip.read(name).decode("utf-8")
+
+    def test_holds_what_a_user_needs_at_its_top_and_nothing_else(self):
+        self.assertEqual(self.names - {"tessik.exe"}, CONTENTS)
+
+    def test_layout_and_help_files_are_those_of_the_build(self):
+        built = WINDOWS_BUILD / "bin"
+        for name in ["Layouts/Default", *(f"Help/{file}" for file in HELP_FILES)]:
+            with self.subTest(name):
+                self.assertEqual(self.zip.read(name), (built / name).read_bytes())
+
+    def test_texts_have_windows_line_ends(self):
+        for name in ["README.txt", "LICENSE.txt", *NOTICES]:
+            with self.subTest(name):
+                data = self.zip.read(name)
+                self.assertGreater(data.count(b"\r\n"), 10)
+                self.assertEqual(data.count(b"\n"), data.count(b"\r\n"), "a bare LF")
+
+    def test_read_me_tells_how_to_install(self):
+        read_me = self.text("README.txt")
+        for phrase in ["Windows 7, 8, 8.1, 10 and 11", "Program Files", "Unblock", "can write in",
+                       "tessik.exe", "Layouts", "Help", "LICENSE.txt", "Notices"]:
+            with self.subTest(phrase):
+                self.assertIn(phrase, read_me)
+
+    def test_licence_and_notices_of_what_is_linked_in(self):
+        self.assertIn("MIT License", self.text("LICENSE.txt"))
+        self.assertIn("Permission is hereby granted", self.text("LICENSE.txt"))
+        mingw = self.text("Notices/MinGW-w64.txt")
+        self.assertIn("mingw-w64-libraries/winpthreads", mingw)
+        self.assertIn("ZPL-2.1", mingw)
+        self.assertIn("GCC RUNTIME LIBRARY EXCEPTION", self.text("Notices/GCC.txt"))
+        self.assertIn("GNU GENERAL PUBLIC LICENSE", self.text("Notices/GPL-3.txt"))
+        self.assertIn("Version 3", self.text("Notices/GPL-3.txt"))
+
+
+# Apart from the rest, so that its skip, while the Windows build has no
+# tessik.exe, shows as a skip.
+class ProgramTest(unittest.TestCase):
+    def test_holds_the_program(self):
+        if not PROGRAM.is_file():
+            self.skipTest("the Windows build makes no tessik.exe yet")
+        with built_package() as package:
+            self.assertIn("tessik.exe", file_names(package))
+            self.assertEqual(package.read("tessik.exe")[:2], b"MZ")
+
+
+if __name__ == "__main__":
+    unittest.main()
