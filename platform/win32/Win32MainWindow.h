@@ -39,6 +39,8 @@ public:
     // pctHotkey's window, which receives the forwarded hot key.
     WindowHandle HotkeyTarget() const;
     const DisplayScale& Scale() const { return scale_; }
+    // The hidden help menu that cmdHelp drops down.
+    uintptr_t HelpMenu() const { return helpMenu_; }
 
     // Connects the logic's control objects to the real controls. Failures
     // outside the logic's own handlers are reported through `messages`.

@@ -6,16 +6,19 @@
 #include "engine/HookWatchdog.h"
 #include "platform/win32/Win32Application.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32HelpViewer.h"
 #include "platform/win32/Win32HookWatchdog.h"
 #include "platform/win32/Win32HotKeySystem.h"
 #include "platform/win32/Win32Keyboard.h"
 #include "platform/win32/Win32MainWindow.h"
 #include "platform/win32/Win32MessageDialog.h"
 #include "platform/win32/Win32NotificationArea.h"
+#include "platform/win32/Win32PopupMenus.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SystemHook.h"
 #include "platform/win32/Win32TopLevelWindows.h"
 #include "resources/win32/ResourceIds.h"
+#include "shell/HelpAndAbout.h"
 #include "shell/HotKey.h"
 #include "shell/InternalError.h"
 #include "shell/MainWindow.h"
@@ -46,7 +49,8 @@ IconHandle LoadProgramIcon(int id, int size) {
 }
 
 int RunProgram() {
-    const std::string layoutsFolder = JoinPath(ExecutableFolder(), "Layouts");
+    const std::string executableFolder = ExecutableFolder();
+    const std::string layoutsFolder = JoinPath(executableFolder, "Layouts");
 
     Win32FileSystem files;
     Win32KeyState keys;
@@ -82,6 +86,9 @@ int RunProgram() {
     MainWindow logic({messages, tray, registry, files, application, windows, systemMenus},
                      {engine, hooks, hotKey}, {window.Handle(), window.HotkeyTarget()},
                      {imgTessik, imgEnglish}, layoutsFolder, window.Scale());
+    Win32PopupMenus popupMenus(window.Handle(), window.HelpMenu(), window.Scale());
+    Win32HelpViewer helpViewer;
+    HelpAndAbout help(logic, {messages, popupMenus, helpViewer, files}, executableFolder);
 
     // The watchdog looks after the hook while, and only while, translation
     // is on; only the tray and the hot key switch it.
