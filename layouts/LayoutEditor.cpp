@@ -46,9 +46,13 @@ std::optional<std::string> LabelDefinedTwice(const RowLabels& labels) {
 LayoutEditor::LayoutEditor(Controls controls, Window window, FileSystem& files, Engine& engine)
     : c_(controls), window_(std::move(window)), files_(files), engine_(engine) {}
 
-void LayoutEditor::New() {
+void LayoutEditor::ClearKeys() {
     for (int row = 0; row < kRowCount; ++row)
         c_.lstTessikLetters.SetRowText(row, {});
+}
+
+void LayoutEditor::New() {
+    ClearKeys();
     c_.lstTessikLetters.SetFocus();
     c_.cmbLayouts.SetEnabled(false);
     c_.cmdSave.SetEnabled(true);
@@ -151,6 +155,10 @@ void LayoutEditor::Cancel() {
     c_.cmdDelete.SetEnabled(true);
     c_.cmdNew.SetEnabled(true);
     c_.cmdHide.SetEnabled(true);
+    // The layout is shown from its file alone: a key given to a row that
+    // the file leaves without one would stay shown, and be written by the
+    // next Apply Changes as if it had not been discarded.
+    ClearKeys();
     window_.showLayout();
 }
 

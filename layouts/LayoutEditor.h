@@ -68,6 +68,7 @@ private:
     void EnterModifyState();
     void Apply();
     bool PassesDuplicateLabelTest(const RowLabels& labels);
+    void ClearKeys();
     void RefuseName(const std::string& message);
     void Inform(const std::string& message);
     RowLabels ShownLabels() const;

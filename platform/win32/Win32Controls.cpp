@@ -50,6 +50,15 @@ template class Win32Backend<ControlBackend>;
 template class Win32Backend<ComboBoxBackend>;
 template class Win32Backend<ListViewBackend>;
 
+void Win32OverlayComboBoxBackend::SetVisible(bool visible) {
+    if (visible) {
+        EchoGuard::Scope mirroring(guard_);
+        SetWindowPos(ToHwnd(window_), HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    Win32ComboBoxBackend::SetVisible(visible);
+}
+
 void Win32ComboBoxBackend::AddItem(const std::string& item) {
     Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }

@@ -57,12 +57,21 @@ protected:
 using Win32ControlBackend = Win32Backend<ControlBackend>;
 
 // A drop-down list (COMBOBOX with CBS_DROPDOWNLIST).
-class Win32ComboBoxBackend final : public Win32Backend<ComboBoxBackend> {
+class Win32ComboBoxBackend : public Win32Backend<ComboBoxBackend> {
 public:
     using Win32Backend::Win32Backend;
     void AddItem(const std::string& item) override;
     void RemoveItem(int index) override;
     void SetListIndex(int index) override;
+};
+
+// A drop-down list shown over its siblings (the key picker over the letter
+// table): each time it is shown it goes to the top of the Z order, so it
+// gets the clicks and is not painted over.
+class Win32OverlayComboBoxBackend final : public Win32ComboBoxBackend {
+public:
+    using Win32ComboBoxBackend::Win32ComboBoxBackend;
+    void SetVisible(bool visible) override;
 };
 
 // A list view in report view.

@@ -374,9 +374,10 @@ void Win32MainWindow::Bind(MainWindow& logic, MessageDialog& messages,
                 object.Click();
         };
     };
-    const auto dropDownList = [&](const design::Control& design, ComboBox& object) {
+    const auto dropDownList = [&]<class Backend = Win32ComboBoxBackend>(
+        const design::Control& design, ComboBox& object) {
         const WindowHandle window = children_[IndexOf(design)];
-        auto backend = std::make_unique<Win32ComboBoxBackend>(window, scale_, echo_);
+        auto backend = std::make_unique<Backend>(window, scale_, echo_);
         binding.commands[attach(design, object, std::move(backend))] = [&object, window](int code) {
             const auto selected =
                 static_cast<int>(SendMessageA(ToHwnd(window), CB_GETCURSEL, 0, 0));
@@ -388,7 +389,7 @@ void Win32MainWindow::Bind(MainWindow& logic, MessageDialog& messages,
     attach(design::lstTessikLetters, logic.lstTessikLetters,
            std::make_unique<Win32ListViewBackend>(children_[IndexOf(design::lstTessikLetters)],
                                                   scale_, echo_));
-    dropDownList(design::cmbLetters, logic.cmbLetters);
+    dropDownList.operator()<Win32OverlayComboBoxBackend>(design::cmbLetters, logic.cmbLetters);
     button(design::cmdSave, logic.cmdSave);
     dropDownList(design::cmbLayouts, logic.cmbLayouts);
     const WindowHandle nameWindow = children_[IndexOf(design::txtLayoutName)];

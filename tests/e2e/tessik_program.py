@@ -135,3 +135,9 @@ def child(window: dict, text: str = None, class_name: str = None, index: int = N
                if (text is None or c["text"] == text)
                and (class_name is None or c["class"] == class_name)]
     return matches[index or 0]
+
+
+def control(window: dict, index: int) -> dict:
+    """The child control of the main window that is the index-th of the
+    design (its id is 1000 + index), wherever it is in the Z order."""
+    return next(c for c in window["children"] if c["id"] == 1000 + index)

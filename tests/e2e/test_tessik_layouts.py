@@ -12,7 +12,7 @@ import unittest
 from pathlib import Path
 
 from tessik_e2e import Session, TypingTarget
-from tessik_program import NATIVE, SYSTEM_DEFAULT, Tessik, predicted_text
+from tessik_program import control, NATIVE, SYSTEM_DEFAULT, Tessik, predicted_text
 
 KHA = "\u0996"
 # "I follow dharma": an independent vowel, a vowel sign and a reph, without
@@ -39,7 +39,7 @@ class TessikLayoutsTest(unittest.TestCase):
         self.session = self.enterContext(Session(self.id().rsplit(".", 1)[-1]))
 
     def click_control(self, window: dict, index: int) -> None:
-        left, top, width, height = window["children"][index]["rect"]
+        left, top, width, height = control(window, index)["rect"]
         origin = window["origin"]
         self.session.input.click(origin[0] + left + width // 2, origin[1] + top + height // 2)
 
@@ -91,7 +91,7 @@ class TessikLayoutsTest(unittest.TestCase):
 
         # The main window with the Default layout, the letters legible.
         window = self.show_window(tessik)
-        layouts = window["children"][LAYOUT_LIST]
+        layouts = control(window, LAYOUT_LIST)
         self.assertEqual(layouts["items"][layouts["selected"]], "Default")
         crop(self.session.screenshot(), window["frame"], "main-window.png")
 
@@ -100,9 +100,9 @@ class TessikLayoutsTest(unittest.TestCase):
         self.click_control(window, LAYOUT_LIST)
         self.session.input.key("Down", "Return")
         window = tessik.wait_for_window(
-            lambda w: w["children"][LAYOUT_LIST]["items"][w["children"][LAYOUT_LIST]["selected"]]
+            lambda w: control(w, LAYOUT_LIST)["items"][control(w, LAYOUT_LIST)["selected"]]
             == "Kha")
-        layouts = window["children"][LAYOUT_LIST]
+        layouts = control(window, LAYOUT_LIST)
         self.assertEqual(layouts["items"][layouts["selected"]], "Kha")
         self.session.input.key("alt+h")
         tessik.wait_for_window(lambda w: not w["visible"])
@@ -116,14 +116,14 @@ class TessikLayoutsTest(unittest.TestCase):
         self.assertEqual(tessik.stored_layout(), "Kha")
         tessik.start()
         window = self.show_window(tessik)
-        layouts = window["children"][LAYOUT_LIST]
+        layouts = control(window, LAYOUT_LIST)
         self.assertEqual(layouts["items"][layouts["selected"]], "Kha")
 
         # Delete asks, removes the file and returns to Default.
         self.click_control(window, DELETE)
         self.answer_box(tessik, DELETE_QUESTION, "y")
         window = tessik.wait_for_window(lambda w: not w["boxes"])
-        layouts = window["children"][LAYOUT_LIST]
+        layouts = control(window, LAYOUT_LIST)
         self.assertEqual(layouts["items"], ["Default"])
         self.assertEqual(layouts["items"][layouts["selected"]], "Default")
         self.assertFalse(kha.exists())

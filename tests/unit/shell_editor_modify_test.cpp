@@ -189,5 +189,27 @@ TEST_F(ModifyLayout, CancelShowsTheFileAgainAndWritesNothing) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(ModifyLayout, CancelDropsAKeyGivenToARowThatTheFileLeavesEmpty) {
+    RowLabels partial = PhoneticLabels();
+    partial[kRowKa] = "";
+    AddLayout("Phonetic", partial);
+    window->ToggleInputMode();
+    Choose("Default");
+    Choose("Phonetic");
+    ClickModify();
+    GiveKey(kRowKa, "a ");
+
+    ClickCancel();
+    EXPECT_EQ(Table(), partial);
+
+    // Applied later, the discarded key is neither written nor a duplicate.
+    ClickModify();
+    GiveKey(kRowKa, "Shift + A");
+    GiveKey(0, "a ");
+    ClickModify();
+    EXPECT_TRUE(NewMessages().empty());
+    EXPECT_EQ(Press("Shift + A"), std::vector<uint16_t>{kKa});
+}
+
 } // namespace
 } // namespace tessik::test

@@ -80,6 +80,73 @@ std::string ColumnWidths(HWND list) {
     return json + "]";
 }
 
+// List-view messages that carry pointers need them in the list's process:
+// the rows are read through a buffer allocated there.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND window, std::size_t size) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        process_ =
+            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process);
+        if (process_ != nullptr)
+            address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~RemoteBuffer() {
+        if (address_ != nullptr)
+            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_ != nullptr)
+            CloseHandle(process_);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    bool Valid() const { return address_ != nullptr; }
+    char* Address() const { return static_cast<char*>(address_); }
+    void Write(const void* data, std::size_t size, std::size_t offset = 0) {
+        WriteProcessMemory(process_, Address() + offset, data, size, nullptr);
+    }
+    void Read(void* data, std::size_t size, std::size_t offset = 0) {
+        ReadProcessMemory(process_, Address() + offset, data, size, nullptr);
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+};
+
+// Each row's top and bottom in the list's client area and its key label.
+std::string ListRows(HWND list) {
+    constexpr std::size_t kTextChars = 64;
+    RemoteBuffer buffer(list, sizeof(LVITEMW) + sizeof(RECT) + kTextChars * sizeof(wchar_t));
+    if (!buffer.Valid())
+        return "[]";
+    const std::size_t rectAt = sizeof(LVITEMW);
+    const std::size_t textAt = rectAt + sizeof(RECT);
+    std::string json = "[";
+    const auto count = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+    for (LRESULT row = 0; row < count; ++row) {
+        RECT rect{LVIR_BOUNDS, 0, 0, 0};
+        buffer.Write(&rect, sizeof rect, rectAt);
+        SendMessageW(list, LVM_GETITEMRECT, row,
+                     reinterpret_cast<LPARAM>(buffer.Address() + rectAt));
+        buffer.Read(&rect, sizeof rect, rectAt);
+
+        LVITEMW item{};
+        item.iSubItem = 1;
+        item.pszText = reinterpret_cast<wchar_t*>(buffer.Address() + textAt);
+        item.cchTextMax = kTextChars;
+        buffer.Write(&item, sizeof item);
+        const auto length =
+            SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(buffer.Address()));
+        std::wstring text(static_cast<std::size_t>(length), L'\0');
+        buffer.Read(text.data(), text.size() * sizeof(wchar_t), textAt);
+        json += (row ? ", " : "") + std::string("{\"top\": ") + std::to_string(rect.top) +
+                ", \"bottom\": " + std::to_string(rect.bottom) + ", \"key\": " + Quoted(text) + "}";
+    }
+    return json + "]";
+}
+
 std::string Numbers(std::initializer_list<long> numbers) {
     std::string json = "[";
     for (const long number : numbers) {
@@ -110,7 +177,9 @@ std::string Child(HWND parent, HWND child) {
                 ", \"selected\": " + std::to_string(SendMessageW(child, CB_GETCURSEL, 0, 0));
     if (className == L"SysListView32")
         json += ", \"columns\": " + ColumnWidths(child) +
-                ", \"no_header\": " + Bool(style & LVS_NOCOLUMNHEADER);
+                ", \"no_header\": " + Bool(style & LVS_NOCOLUMNHEADER) +
+                ", \"top_row\": " + std::to_string(SendMessageW(child, LVM_GETTOPINDEX, 0, 0)) +
+                ", \"rows\": " + ListRows(child);
     return json + "}";
 }
 

@@ -27,3 +27,7 @@ class Xdotool:
     def double_click(self, x: int, y: int) -> None:
         """Two left clicks close enough together to count as a double-click."""
         self._run("mousemove", str(x), str(y), "click", "--repeat", "2", "--delay", "80", "1")
+
+    def wheel_down(self, x: int, y: int) -> None:
+        """One notch of the mouse wheel towards the user, over (x, y)."""
+        self._run("mousemove", str(x), str(y), "click", "5")
