@@ -1,14 +1,15 @@
 """tessik.exe in an end-to-end test: a private copy with a Layouts folder of
 the test's own, its stored layout name, its tray icon as the screen shows
-it, and its main window as window-inspector.exe describes it."""
+it, and its main window as window-reader.exe describes it."""
 
 import json
 import os
 import shutil
 import subprocess
+import unittest
 from pathlib import Path
 
-from tessik_e2e import config, wait_until, windows_path, windows_program, write_layout
+from tessik_e2e import Session, config, wait_until, windows_path, windows_program, write_layout
 
 SETTINGS_KEY = r"HKCU\SOFTWARE\Tessik\Settings"
 WINDOW_CLASS = "TessikMainWindow"
@@ -95,7 +96,7 @@ class Tessik:
     # The main window.
 
     def window(self) -> dict:
-        """frmMain as window-inspector.exe sees it: "visible", "client",
+        """frmMain as window-reader.exe sees it: "visible", "client",
         "dpi", "origin" (the client area's top left on the screen), "frame"
         (the whole window's rectangle on the screen), "focus" (index of the focused child or -1), "boxes" (the
         open message boxes) and "children" in Z order, each with "class",
@@ -103,9 +104,9 @@ class Tessik:
         height], combo boxes with "items" and "selected"."""
         output = self._session.folder / "window.json"
         output.unlink(missing_ok=True)
-        self._session.wine.start_in_desktop(windows_program("window-inspector.exe"),
+        self._session.wine.start_in_desktop(windows_program("window-reader.exe"),
                                             windows_path(output), WINDOW_CLASS, WINDOW_TITLE)
-        wait_until(output.exists, 20, what="window-inspector.exe")
+        wait_until(output.exists, 20, what="window-reader.exe")
         return json.loads(output.read_text())
 
     def wait_for_window(self, condition, timeout: float = 10) -> dict:
@@ -141,3 +142,23 @@ def control(window: dict, index: int) -> dict:
     """The child control of the main window that is the index-th of the
     design (its id is 1000 + index), wherever it is in the Z order."""
     return next(c for c in window["children"] if c["id"] == 1000 + index)
+
+
+class TessikWindowTestCase(unittest.TestCase):
+    """A test that drives tessik.exe's main window with real clicks, each test
+    in a session of its own."""
+
+    def setUp(self):
+        self.session = self.enterContext(Session(self.id().rsplit(".", 1)[-1]))
+
+    def click_control(self, window: dict, index: int) -> None:
+        left, top, width, height = control(window, index)["rect"]
+        origin = window["origin"]
+        self.session.input.click(origin[0] + left + width // 2, origin[1] + top + height // 2)
+
+    def show_window(self, tessik: Tessik) -> dict:
+        # A double-click switches twice: the mode stays as it was.
+        tessik.double_click_tray_icon()
+        window = tessik.wait_for_window(lambda w: w["visible"] and w["active"])
+        self.assertTrue(window["visible"] and window["active"], "double-click shows the window")
+        return window

@@ -6,29 +6,15 @@ Modify; Apply Changes gives a row a free key that types at once."""
 import shutil
 import unittest
 
-from tessik_e2e import Session, TypingTarget
-from tessik_program import control, NATIVE, Tessik, predicted_text
+from tessik_e2e import TypingTarget
+from tessik_program import TessikWindowTestCase, control, NATIVE, Tessik, predicted_text
 
 FREE_KEY = "Shift + 7"
 LETTERS, PICKER, SAVE, LAYOUT_LIST, NEW, MODIFY, CANCEL = 0, 1, 2, 3, 6, 9, 10
 INCOMPLETE = "Please spacify all the characters"
 
 
-class TessikEditorTest(unittest.TestCase):
-    def setUp(self):
-        self.session = self.enterContext(Session(self.id().rsplit(".", 1)[-1]))
-
-    def click_control(self, window: dict, index: int) -> None:
-        left, top, width, height = control(window, index)["rect"]
-        origin = window["origin"]
-        self.session.input.click(origin[0] + left + width // 2, origin[1] + top + height // 2)
-
-    def show_window(self, tessik: Tessik) -> dict:
-        # A double-click switches twice: the mode stays as it was.
-        tessik.double_click_tray_icon()
-        window = tessik.wait_for_window(lambda w: w["visible"] and w["active"])
-        self.assertTrue(window["visible"] and window["active"], "double-click shows the window")
-        return window
+class TessikEditorTest(TessikWindowTestCase):
 
     def keys(self, window: dict) -> list:
         return [row["key"] for row in control(window, LETTERS)["rows"]]

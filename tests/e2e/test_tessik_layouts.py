@@ -11,8 +11,8 @@ import subprocess
 import unittest
 from pathlib import Path
 
-from tessik_e2e import Session, TypingTarget
-from tessik_program import control, NATIVE, SYSTEM_DEFAULT, Tessik, predicted_text
+from tessik_e2e import TypingTarget
+from tessik_program import TessikWindowTestCase, control, NATIVE, SYSTEM_DEFAULT, Tessik, predicted_text
 
 KHA = "\u0996"
 # "I follow dharma": an independent vowel, a vowel sign and a reph, without
@@ -34,21 +34,7 @@ def crop(shot: Path, rect, name: str) -> Path:
     return path
 
 
-class TessikLayoutsTest(unittest.TestCase):
-    def setUp(self):
-        self.session = self.enterContext(Session(self.id().rsplit(".", 1)[-1]))
-
-    def click_control(self, window: dict, index: int) -> None:
-        left, top, width, height = control(window, index)["rect"]
-        origin = window["origin"]
-        self.session.input.click(origin[0] + left + width // 2, origin[1] + top + height // 2)
-
-    def show_window(self, tessik: Tessik) -> dict:
-        # A double-click switches twice: the mode stays as it was.
-        tessik.double_click_tray_icon()
-        window = tessik.wait_for_window(lambda w: w["visible"] and w["active"])
-        self.assertTrue(window["visible"] and window["active"], "double-click shows the window")
-        return window
+class TessikLayoutsTest(TessikWindowTestCase):
 
     def answer_box(self, tessik: Tessik, text: str, key: str) -> None:
         window = tessik.wait_for_window(lambda w: w["boxes"])

@@ -3,7 +3,7 @@
 // which control has the keyboard focus, and the message boxes of the
 // window's thread.
 //
-//   window-inspector.exe OUTPUT_FILE WINDOW_CLASS WINDOW_TITLE
+//   window-reader.exe OUTPUT_FILE WINDOW_CLASS WINDOW_TITLE
 //
 // It runs once and writes OUTPUT_FILE through a temporary file and a
 // rename, so a reader never sees half of it. A window that is not found
@@ -253,7 +253,7 @@ bool WriteWholeFile(const std::wstring& path, const std::string& text) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: window-inspector OUTPUT_FILE WINDOW_CLASS WINDOW_TITLE\n");
+        std::fprintf(stderr, "usage: window-reader OUTPUT_FILE WINDOW_CLASS WINDOW_TITLE\n");
         return 2;
     }
     HWND window = FindWindowW(argv[2], argv[3]);
