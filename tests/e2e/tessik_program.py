@@ -4,6 +4,7 @@ it, and its main window as window-reader.exe describes it."""
 
 import json
 import os
+import re
 import shutil
 import subprocess
 import unittest
@@ -24,11 +25,23 @@ _HOST_BIN = Path(os.environ.get("TESSIK_E2E_HOST_BIN",
                                 Path(__file__).resolve().parents[2] / "build/host/bin"))
 
 
+def _cli(*arguments: str) -> str:
+    result = subprocess.run([str(_HOST_BIN / "tessik-cli"), *arguments], capture_output=True,
+                            check=True, timeout=30)
+    return result.stdout.decode("utf-8")
+
+
 def predicted_text(layout_file: Path, text: str) -> str:
     """What `tessik-cli type` says typing `text` with the layout gives."""
-    result = subprocess.run([str(_HOST_BIN / "tessik-cli"), "type", "--layout", str(layout_file),
-                             text], capture_output=True, check=True, timeout=30)
-    return result.stdout.decode("utf-8").removesuffix("\n")
+    return _cli("type", "--layout", str(layout_file), text).removesuffix("\n")
+
+
+def layout_rows(layout_file: Path) -> list:
+    """The (key label, code) of each row of the letter table, in the table's
+    order, as `tessik-cli layout export` reads them from the file."""
+    rows = re.findall(r'^"([^"]*)"\s+(\S+)', _cli("layout", "export", str(layout_file)),
+                      re.MULTILINE)
+    return [(label, code) for label, code in rows]
 
 
 class Tessik:
@@ -101,7 +114,9 @@ class Tessik:
         (the whole window's rectangle on the screen), "focus" (index of the focused child or -1), "boxes" (the
         open message boxes) and "children" in Z order, each with "class",
         "text", "visible", "enabled", "tabstop", "rect" [left, top, width,
-        height], combo boxes with "items" and "selected"."""
+        height], combo boxes with "items", "selected" and "dropped" (when
+        their list is open, also its "list" rectangle on the screen, its
+        "top_item" and "item_height")."""
         output = self._session.folder / "window.json"
         output.unlink(missing_ok=True)
         self._session.wine.start_in_desktop(windows_program("window-reader.exe"),

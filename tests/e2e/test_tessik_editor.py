@@ -1,17 +1,30 @@
 """Creating and changing layouts in tessik.exe's real window under Wine, as a
-person does it: clicks on the rows and on the key picker.
-Save right after New asks for every character; Cancel drops the edits of a
-Modify; Apply Changes gives a row a free key that types at once."""
+person does it: clicks on the rows and on the items of the key picker's
+open list. A new layout with a key for every row is saved, chosen and typed
+with; Save right after New asks for every character; Cancel drops the edits
+of a Modify; Apply Changes gives a row a free key that types at once."""
 
 import shutil
 import unittest
 
 from tessik_e2e import TypingTarget
-from tessik_program import TessikWindowTestCase, control, NATIVE, Tessik, predicted_text
+from tessik_program import (TessikWindowTestCase, control, NATIVE, Tessik, layout_rows,
+                            predicted_text)
 
 FREE_KEY = "Shift + 7"
-LETTERS, PICKER, SAVE, LAYOUT_LIST, NEW, MODIFY, CANCEL = 0, 1, 2, 3, 6, 9, 10
+LETTERS, PICKER, SAVE, LAYOUT_LIST, NAME, NEW, MODIFY, CANCEL = 0, 1, 2, 3, 4, 6, 9, 10
 INCOMPLETE = "Please spacify all the characters"
+ROWS = 55
+NEW_NAME = "In Order"
+# Keys of letters, vowel signs and the backslash, typed with the new layout.
+NEW_LAYOUT_TEXT = "Akab Ff z\\"
+# Rows that one notch of the mouse wheel scrolls, in the table and in the
+# picker's open list alike.
+WHEEL_ROWS = 3
+
+
+def notches(rows: int) -> int:
+    return -(-rows // WHEEL_ROWS)
 
 
 class TessikEditorTest(TessikWindowTestCase):
@@ -19,28 +32,53 @@ class TessikEditorTest(TessikWindowTestCase):
     def keys(self, window: dict) -> list:
         return [row["key"] for row in control(window, LETTERS)["rows"]]
 
-    def pick_last_key(self, tessik: Tessik, window: dict, row: int) -> dict:
-        """Clicks the row (scrolling the list with the wheel until it shows),
-        opens the picker over it and takes its last item, "Shift + 7", which
-        the Default layout leaves free. Returns the window as it is then."""
+    def pick_key(self, tessik: Tessik, window: dict, row: int, item: int) -> dict:
+        """Clicks the row, opens the key picker over it and clicks its
+        item-th item, scrolling the table and the open list with the wheel
+        until they show what is clicked. Returns the window as it is then."""
         letters = control(window, LETTERS)
         left, top, width, height = letters["rect"]
         x, y = window["origin"][0] + left, window["origin"][1] + top
-        while letters["rows"][row]["bottom"] > height - 4:
-            self.session.input.wheel_down(x + width // 2, y + height // 2)
+        row_height = letters["rows"][0]["bottom"] - letters["rows"][0]["top"]
+        while (hidden := letters["rows"][row]["bottom"] - (height - 4)) > 0:
+            self.session.input.wheel_down(x + width // 2, y + height // 2,
+                                          notches(-(-hidden // row_height)))
             window = tessik.window()
             letters = control(window, LETTERS)
         middle = (letters["rows"][row]["top"] + letters["rows"][row]["bottom"]) // 2
         self.session.input.click(x + 20, y + 2 + middle)
         window = tessik.wait_for_window(lambda w: control(w, PICKER)["visible"])
         self.assertTrue(control(window, PICKER)["visible"], f"row {row} shows the picker")
-        # The click opens the picker's list, whose items follow the mouse;
-        # closed again, the picker takes an item with a key.
+
         self.click_control(window, PICKER)
-        self.session.input.key("Escape", "End")
+        window = tessik.wait_for_window(lambda w: control(w, PICKER)["dropped"])
+        picker = control(window, PICKER)
+        self.assertTrue(picker["dropped"], f"the picker of row {row} opens")
+        shown = picker["list"][3] // picker["item_height"]
+        while (hidden := item - (picker["top_item"] + shown - 1)) > 0:
+            list_left, list_top, list_width, list_height = picker["list"]
+            self.session.input.wheel_down(list_left + list_width // 2,
+                                          list_top + list_height // 2, notches(hidden))
+            picker = control(tessik.window(), PICKER)
+        list_left, list_top, list_width, _ = picker["list"]
+        line = item - picker["top_item"]
+        self.session.input.click(list_left + list_width // 2,
+                                 list_top + line * picker["item_height"]
+                                 + picker["item_height"] // 2)
         window = tessik.wait_for_window(lambda w: not control(w, PICKER)["visible"])
         self.assertFalse(control(window, PICKER)["visible"], f"row {row} got a key")
+        self.assertEqual(self.keys(window)[row], picker["items"][item])
         return window
+
+    def show_in_native_mode(self, tessik: Tessik) -> dict:
+        """Switches to the native mode, in which the layout list is open,
+        and shows the window again. The switch is made with the window
+        hidden: under Wine the keyboard focus would stay on it."""
+        self.session.input.key("alt+h")
+        tessik.wait_for_window(lambda w: not w["visible"])
+        tessik.press_hot_key()
+        self.assertEqual(tessik.wait_for_tray_icon(NATIVE), NATIVE)
+        return self.show_window(tessik)
 
     def choose_layout(self, tessik: Tessik, window: dict, name: str) -> dict:
         self.click_control(window, LAYOUT_LIST)
@@ -82,19 +120,14 @@ class TessikEditorTest(TessikWindowTestCase):
         window = tessik.wait_for_window(lambda w: not control(w, SAVE)["enabled"])
         self.assertNotIn("", self.keys(window))
 
-        # The layout list is open in the native mode.
-        self.session.input.key("alt+h")
-        tessik.wait_for_window(lambda w: not w["visible"])
-        tessik.press_hot_key()
-        self.assertEqual(tessik.wait_for_tray_icon(NATIVE), NATIVE)
-
         # Modify Mine; Cancel drops the edit and leaves the file.
-        window = self.choose_layout(tessik, self.show_window(tessik), "Mine")
+        window = self.choose_layout(tessik, self.show_in_native_mode(tessik), "Mine")
         before = mine.read_bytes()
         keys = self.keys(window)
         self.click_control(window, MODIFY)
         window = tessik.wait_for_window(lambda w: control(w, CANCEL)["enabled"])
-        window = self.pick_last_key(tessik, window, 1)
+        last = len(control(window, PICKER)["items"]) - 1
+        window = self.pick_key(tessik, window, 1, last)
         self.assertEqual(self.keys(window)[1], FREE_KEY)
         self.click_control(window, CANCEL)
         window = tessik.wait_for_window(lambda w: not control(w, CANCEL)["enabled"])
@@ -105,7 +138,7 @@ class TessikEditorTest(TessikWindowTestCase):
         # Apply Changes: row 0 gets a free key, which types at once.
         self.click_control(window, MODIFY)
         window = tessik.wait_for_window(lambda w: control(w, CANCEL)["enabled"])
-        window = self.pick_last_key(tessik, window, 0)
+        window = self.pick_key(tessik, window, 0, last)
         self.assertEqual(self.keys(window)[0], FREE_KEY)
         self.click_control(window, MODIFY)
         window = tessik.wait_for_window(lambda w: not control(w, CANCEL)["enabled"])
@@ -115,6 +148,38 @@ class TessikEditorTest(TessikWindowTestCase):
         self.assertEqual(typed, predicted_text(mine, "&k"))
         self.assertEqual(typed[0], predicted_text(tessik.layouts / "Default", "A"))
         self.assertEqual(tessik.tray_icon(), NATIVE)
+
+
+    def test_new_layout_with_every_row_saved_chosen_and_typed(self):
+        tessik = Tessik(self.session)
+        tessik.start()
+        self.target = TypingTarget(self.session).start()
+        window = self.show_window(tessik)
+
+        # Every row gets the picker's item of the same place.
+        self.click_control(window, NEW)
+        window = tessik.wait_for_window(lambda w: control(w, SAVE)["enabled"])
+        labels = control(window, PICKER)["items"][:ROWS]
+        for row in range(ROWS):
+            window = self.pick_key(tessik, window, row, row)
+        self.assertEqual(self.keys(window), labels)
+
+        self.click_control(window, NAME)
+        self.session.input.type(NEW_NAME)
+        self.click_control(window, SAVE)
+        window = tessik.wait_for_window(lambda w: not control(w, SAVE)["enabled"])
+        self.assertEqual(window["boxes"], [])
+        self.assertIn(NEW_NAME, control(window, LAYOUT_LIST)["items"])
+        saved = tessik.layouts / NEW_NAME
+        default = tessik.layouts / "Default"
+        codes = [code for _, code in layout_rows(default)]
+        self.assertEqual(layout_rows(saved), list(zip(labels, codes)))
+
+        # Chosen in the list, it is what the keys type.
+        self.choose_layout(tessik, self.show_in_native_mode(tessik), NEW_NAME)
+        typed = self.type_into_target(tessik, NEW_LAYOUT_TEXT)
+        self.assertEqual(typed, predicted_text(saved, NEW_LAYOUT_TEXT))
+        self.assertNotEqual(typed, predicted_text(default, NEW_LAYOUT_TEXT))
 
 
 if __name__ == "__main__":

@@ -28,6 +28,7 @@ class Xdotool:
         """Two left clicks close enough together to count as a double-click."""
         self._run("mousemove", str(x), str(y), "click", "--repeat", "2", "--delay", "80", "1")
 
-    def wheel_down(self, x: int, y: int) -> None:
-        """One notch of the mouse wheel towards the user, over (x, y)."""
-        self._run("mousemove", str(x), str(y), "click", "5")
+    def wheel_down(self, x: int, y: int, notches: int = 1) -> None:
+        """Turns the mouse wheel towards the user by `notches`, over (x, y)."""
+        self._run("mousemove", str(x), str(y), "click", "--repeat", str(notches), "--delay", "30",
+                  "5")

@@ -1,5 +1,6 @@
 // Describes a running program's top-level window for end-to-end tests, as
-// JSON: the window, its child controls in Z order (the order Tab follows),
+// JSON: the window, its child controls in Z order (the order Tab follows)
+// with the rows of list views and the items and open list of combo boxes,
 // which control has the keyboard focus, and the message boxes of the
 // window's thread.
 //
@@ -161,6 +162,33 @@ std::string Rect(const RECT& rect) {
     return Numbers({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
 }
 
+// The open list of a drop-down list box is a top-level window of its own
+// ("ComboLBox") of the combo box's thread. Found by class, because
+// GetComboBoxInfo does not reach across processes under Wine.
+BOOL CALLBACK FindOpenList(HWND window, LPARAM found) {
+    if (ClassOf(window) == L"ComboLBox" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Whether the combo box's list is open, and if so where it is on the
+// screen, the first item it shows and the height of one item.
+std::string OpenList(HWND combo) {
+    HWND list = nullptr;
+    EnumThreadWindows(GetWindowThreadProcessId(combo, nullptr), FindOpenList,
+                      reinterpret_cast<LPARAM>(&list));
+    if (list == nullptr)
+        return ", \"dropped\": false";
+    RECT client;
+    GetClientRect(list, &client);
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return ", \"dropped\": true, \"list\": " + Rect(client) +
+           ", \"top_item\": " + std::to_string(SendMessageW(list, LB_GETTOPINDEX, 0, 0)) +
+           ", \"item_height\": " + std::to_string(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+}
+
 std::string Child(HWND parent, HWND child) {
     RECT rect;
     GetWindowRect(child, &rect);
@@ -174,7 +202,8 @@ std::string Child(HWND parent, HWND child) {
                        ", \"tabstop\": " + Bool(style & WS_TABSTOP) + ", \"rect\": " + Rect(rect);
     if (className == L"ComboBox")
         json += ", \"items\": " + ComboItems(child) +
-                ", \"selected\": " + std::to_string(SendMessageW(child, CB_GETCURSEL, 0, 0));
+                ", \"selected\": " + std::to_string(SendMessageW(child, CB_GETCURSEL, 0, 0)) +
+                OpenList(child);
     if (className == L"SysListView32")
         json += ", \"columns\": " + ColumnWidths(child) +
                 ", \"no_header\": " + Bool(style & LVS_NOCOLUMNHEADER) +
