@@ -149,7 +149,6 @@ class TessikEditorTest(TessikWindowTestCase):
         self.assertEqual(typed[0], predicted_text(tessik.layouts / "Default", "A"))
         self.assertEqual(tessik.tray_icon(), NATIVE)
 
-
     def test_new_layout_with_every_row_saved_chosen_and_typed(self):
         tessik = Tessik(self.session)
         tessik.start()

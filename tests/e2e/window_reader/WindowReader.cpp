@@ -174,11 +174,13 @@ BOOL CALLBACK FindOpenList(HWND window, LPARAM found) {
 }
 
 // Whether the combo box's list is open, and if so where it is on the
-// screen, the first item it shows and the height of one item.
+// screen, the first item it shows and the height of one item. Only one list
+// of a thread is open at a time.
 std::string OpenList(HWND combo) {
     HWND list = nullptr;
-    EnumThreadWindows(GetWindowThreadProcessId(combo, nullptr), FindOpenList,
-                      reinterpret_cast<LPARAM>(&list));
+    if (SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0))
+        EnumThreadWindows(GetWindowThreadProcessId(combo, nullptr), FindOpenList,
+                          reinterpret_cast<LPARAM>(&list));
     if (list == nullptr)
         return ", \"dropped\": false";
     RECT client;
