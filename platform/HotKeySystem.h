@@ -6,7 +6,7 @@
 
 namespace tessik {
 
-// The address of a window procedure, as SetWindowLongA returns it.
+// The address of a window procedure, as SetWindowLongPtrA returns it.
 using WindowProcedure = uintptr_t;
 
 namespace wm {
@@ -27,11 +27,11 @@ public:
     virtual bool RegisterGlobalHotKey(WindowHandle window, int id, uint32_t modifiers,
                                       uint32_t virtualKey) = 0;
     virtual bool UnregisterGlobalHotKey(WindowHandle window, int id) = 0;
-    // SetWindowLongA(window, GWL_WNDPROC, p) where p is the program's hot-key
+    // SetWindowLongPtrA(window, GWLP_WNDPROC, p) where p is the program's hot-key
     // procedure, which the binding routes to HotKeyWindowProc. Returns the
     // procedure it replaced.
     virtual WindowProcedure ReplaceWindowProcedure(WindowHandle window) = 0;
-    // SetWindowLongA(window, GWL_WNDPROC, previous).
+    // SetWindowLongPtrA(window, GWLP_WNDPROC, previous).
     virtual void RestoreWindowProcedure(WindowHandle window, WindowProcedure previous) = 0;
     // CallWindowProcA(previous, window, message, wParam, lParam).
     virtual intptr_t CallWindowProcedure(WindowProcedure previous, WindowHandle window,

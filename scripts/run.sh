@@ -13,9 +13,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
+source scripts/wine-arch.sh
 
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j "$(nproc)" --target tessik typing-target tessik-layouts
+cmake --preset "$windows_preset" >/dev/null
+cmake --build --preset "$windows_preset" -j "$(nproc)" --target tessik typing-target tessik-layouts
 
 # "Amar sonar bangla, ami tomay bhalobashi." (My golden Bengal, I love you.)
 if [ $# -eq 0 ]; then
@@ -23,10 +24,10 @@ if [ $# -eq 0 ]; then
 fi
 keys="$*"
 
-bin=$PWD/build/windows/bin
+bin=$PWD/build/$windows_preset/bin
 run=$PWD/build/run
 mkdir -p "$run"
-export WINEPREFIX=$run/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$run/wineprefix-$WINEARCH WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 desktop=Tessik,800x600
 xvfb=""
 
@@ -52,7 +53,7 @@ fi
 
 if [ ! -d "$WINEPREFIX" ]; then
     echo "Preparing a Wine prefix in $WINEPREFIX (once, about 20 s)..."
-    wineboot -i >/dev/null 2>&1
+    wine wineboot -i >/dev/null 2>&1
 fi
 
 text=$run/typed.txt
@@ -83,5 +84,5 @@ screenshot=$run/tessik-typing.png
 import -window root -crop 800x600+0+0 "$screenshot"
 echo "Keys:          $keys"
 echo "tessik.exe:    $(cat "$text")"
-echo "tessik-cli:    $(build/windows/host-tools/bin/tessik-cli type --layout "$bin/Layouts/Default" "$@")"
+echo "tessik-cli:    $(build/$windows_preset/host-tools/bin/tessik-cli type --layout "$bin/Layouts/Default" "$@")"
 echo "Screenshot:    $screenshot"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs every test: builds the Linux host tree (unit tests) and the 32-bit
-# Windows tree, then runs the tests. Installs missing packages first.
+# Runs every test: builds the Linux host tree (unit tests) and the 32-bit and
+# 64-bit Windows trees, then runs the tests. Installs missing packages first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,6 +11,8 @@ cmake --preset host-ci
 cmake --build --preset host-ci -j "$jobs"
 cmake --preset windows-ci
 cmake --build --preset windows-ci -j "$jobs"
+cmake --preset windows-x64-ci
+cmake --build --preset windows-x64-ci -j "$jobs"
 
 ctest --preset host-ci -j "$jobs"
 

@@ -41,16 +41,13 @@ bool Win32HotKeySystem::UnregisterGlobalHotKey(WindowHandle window, int id) {
     return UnregisterHotKey(ToHwnd(window), id) != FALSE;
 }
 
-// The program is 32-bit: a window procedure's address fits the LONG that
-// SetWindowLongA takes and returns.
 WindowProcedure Win32HotKeySystem::ReplaceWindowProcedure(WindowHandle window) {
-    const LONG previous =
-        SetWindowLongA(ToHwnd(window), GWL_WNDPROC, reinterpret_cast<LONG>(&HotKeyProcedure));
-    return static_cast<WindowProcedure>(static_cast<ULONG>(previous));
+    return static_cast<WindowProcedure>(SetWindowLongPtrA(
+        ToHwnd(window), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HotKeyProcedure)));
 }
 
 void Win32HotKeySystem::RestoreWindowProcedure(WindowHandle window, WindowProcedure previous) {
-    SetWindowLongA(ToHwnd(window), GWL_WNDPROC, static_cast<LONG>(previous));
+    SetWindowLongPtrA(ToHwnd(window), GWLP_WNDPROC, static_cast<LONG_PTR>(previous));
 }
 
 intptr_t Win32HotKeySystem::CallWindowProcedure(WindowProcedure previous, WindowHandle window,

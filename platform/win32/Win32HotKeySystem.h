@@ -6,7 +6,7 @@ namespace tessik {
 
 class HotKey;
 
-// RegisterHotKey and the subclassing of the main window with SetWindowLongA
+// RegisterHotKey and the subclassing of the main window with SetWindowLongPtrA
 // and CallWindowProcA. The replacement procedure hands every message to
 // HotKeyWindowProc of the hot key given to RouteTo (one per process).
 class Win32HotKeySystem final : public HotKeySystem {

@@ -8,13 +8,16 @@
 
 namespace tessik {
 
-static_assert(NOTIFYICONDATAA_V1_SIZE == TrayIconRecord::kAnsiRecordSize);
+// The record's size names the first form, 88 bytes in a 32-bit process; in a
+// 64-bit process that form is longer, since its handles are.
+static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == TrayIconRecord::kAnsiRecordSize);
 
 bool Win32NotificationArea::Notify(TrayMessage message, const TrayIconRecord& record) {
     // The newer, longer record begins with the same fields; its size field
-    // tells the shell to read only the first 88 bytes and a 64-byte tip.
+    // tells the shell to read only the first form's fields and a 64-byte tip.
     NOTIFYICONDATAA data{};
-    data.cbSize = record.cbSize;
+    data.cbSize = record.cbSize == TrayIconRecord::kAnsiRecordSize ? NOTIFYICONDATAA_V1_SIZE
+                                                                   : record.cbSize;
     data.hWnd = reinterpret_cast<HWND>(record.hWnd);
     data.uID = record.uID;
     data.uFlags = record.uFlags;

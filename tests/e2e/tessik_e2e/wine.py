@@ -16,7 +16,8 @@ _DPI_KEY = r"HKCU\Control Panel\Desktop"
 
 def wine_environment(display: str) -> dict:
     return dict(os.environ, DISPLAY=display, WINEPREFIX=str(config.WINE_PREFIX),
-                WINEARCH=config.WINE_ARCH, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+                WINEARCH=config.WINE_ARCH, WINELOADER=config.WINE_LOADER, WINEDEBUG="-all",
+                WINEDLLOVERRIDES="mscoree,mshtml=")
 
 
 def windows_path(path: Path) -> str:
@@ -38,8 +39,8 @@ def boot_prefix(display: str) -> None:
     kill_wineserver(environment)
     shutil.rmtree(config.WINE_PREFIX, ignore_errors=True)
     config.WINE_PREFIX.parent.mkdir(parents=True, exist_ok=True)
-    subprocess.run(["wineboot", "-i"], env=environment, check=True, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL, timeout=300)
+    subprocess.run([config.WINE_LOADER, "wineboot", "-i"], env=environment, check=True,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
     wine = Wine(display, config.WINE_PREFIX.parent)
     # A crashing program ends instead of waiting behind a dialog box.
     wine.reg_add(r"HKCU\Software\Wine\WineDbg", "ShowCrashDialog", "0", "REG_DWORD")
@@ -61,7 +62,7 @@ class Wine:
         width, height = config.DESKTOP_SIZE
         log = (self._log_folder / f"{Path(program).stem}.wine.log").open("ab")
         process = subprocess.Popen(
-            ["wine", "explorer", f"/desktop={DESKTOP_NAME},{width}x{height}", str(program),
+            [config.WINE_LOADER, "explorer", f"/desktop={DESKTOP_NAME},{width}x{height}", str(program),
              *arguments], env=self.environment, stdout=log, stderr=subprocess.STDOUT)
         log.close()
         self._programs.append(process)
@@ -71,14 +72,14 @@ class Wine:
         """Runs a program outside the desktop, waits for it to end and
         returns its exit code; its output goes to the log file named after it."""
         with (self._log_folder / f"{Path(program).stem}.wine.log").open("ab") as log:
-            return subprocess.run(["wine", str(program), *arguments], env=self.environment,
+            return subprocess.run([config.WINE_LOADER, str(program), *arguments], env=self.environment,
                                   stdout=log, stderr=subprocess.STDOUT, timeout=timeout).returncode
 
     def _reg(self, *arguments: str) -> subprocess.CompletedProcess:
         # Not through pipes: the services that wine starts hold them open
         # for seconds after the command has ended.
         with tempfile.TemporaryFile() as output:
-            result = subprocess.run(["wine", "reg", *arguments], env=self.environment,
+            result = subprocess.run([config.WINE_LOADER, "reg", *arguments], env=self.environment,
                                     stdout=output, stderr=subprocess.DEVNULL, timeout=60)
             output.seek(0)
             result.stdout = output.read().decode(errors="replace")
