@@ -41,12 +41,33 @@ intptr_t Engine::KeyboardHookProc(int32_t code, uintptr_t message, const KeyEven
     return platform_.hookChain.CallNextHook(code, message, event);
 }
 
+// Only "held now" counts: the "pressed since the last query" bit would still
+// be set by the Control of Ctrl+Alt+Space when the next letter comes.
+bool Engine::HeldNow(int virtualKey) {
+    return (platform_.keys.AsyncKeyState(virtualKey) & kHeldNow) != 0;
+}
+
+// The program's own windows (a layout name, the letters that answer a
+// message box) get the keys as typed. A window of a process above this one
+// never sees injected characters, so there a translated key would be lost.
+bool Engine::ForegroundTakesTranslation() {
+    const WindowHandle window = platform_.foreground.Current();
+    if (window != foreground_.window) {
+        ForegroundWindow& judge = platform_.foreground;
+        foreground_ = {window,
+                       !judge.BelongsToThisProcess(window) && !judge.RunsAtHigherIntegrity(window)};
+    }
+    return foreground_.translates;
+}
+
 bool Engine::TranslateKey(const KeyEvent& event, InjectionBatch& batch) {
-    // Only "held now" counts: the "pressed since the last query" bit would
-    // still be set by the Control of Ctrl+Alt+Space when the next letter comes.
-    if ((platform_.keys.AsyncKeyState(vk::Control) & kHeldNow) != 0)
+    // Shortcuts with Control or a Windows key (AltGr comes as Control and
+    // Alt) are the system's and the programs'.
+    if (HeldNow(vk::Control) || HeldNow(vk::LeftWindows) || HeldNow(vk::RightWindows))
         return false;
-    const bool shift = (platform_.keys.AsyncKeyState(vk::Shift) & kHeldNow) != 0;
+    if (!ForegroundTakesTranslation())
+        return false;
+    const bool shift = HeldNow(vk::Shift);
     const auto key = static_cast<int64_t>(event.virtualKey);
 
     if (key >= vk::Numpad0 && key <= vk::Numpad0 + 9)

@@ -4,6 +4,7 @@
 #include "engine/KeyMap.h"
 #include "engine/LayoutRecord.h"
 #include "platform/FileSystem.h"
+#include "platform/ForegroundWindow.h"
 #include "platform/HookChain.h"
 #include "platform/Injector.h"
 #include "platform/KeyState.h"
@@ -32,6 +33,8 @@ constexpr int Space = 0x20;
 constexpr int Digit0 = 0x30;
 constexpr int LetterA = 0x41;
 constexpr int Numpad0 = 0x60;
+constexpr int LeftWindows = 0x5B;
+constexpr int RightWindows = 0x5C;
 constexpr int Oem5Backslash = 0xDC;
 constexpr int Packet = 0xE7;
 } // namespace vk
@@ -45,6 +48,7 @@ public:
         HookChain& hookChain;
         Injector& injector;
         FileSystem& files;
+        ForegroundWindow& foreground;
     };
 
     Engine(Platform platform, std::string layoutsFolder);
@@ -72,12 +76,23 @@ public:
 
     // Decides one key-down: true when it was handled (its characters are in
     // `batch`) and must be swallowed, false when it must go on unchanged.
+    // Keys held with Control or a Windows key, and keys typed into a window
+    // that must not get translated characters, go on unchanged.
     bool TranslateKey(const KeyEvent& event, InjectionBatch& batch);
 
     Composer& Composition() { return composer_; }
     const OutputHistory& History() const { return composer_.History(); }
 
 private:
+    // The verdict on the foreground window, kept until another window comes
+    // to the foreground, so that a key-down costs one question, not three.
+    struct ForegroundVerdict {
+        WindowHandle window = 0;
+        bool translates = true;
+    };
+
+    bool HeldNow(int virtualKey);
+    bool ForegroundTakesTranslation();
     bool TypeAndRecord(CodeValue code, InjectionBatch& batch);
     bool TypeDigitRowShiftSlot(KeySlot slot, InjectionBatch& batch);
     bool TypeLetterSlot(KeySlot slot, InjectionBatch& batch);
@@ -86,6 +101,7 @@ private:
     std::string layoutsFolder_;
     KeyMap keyMap_;
     Composer composer_;
+    ForegroundVerdict foreground_;
 };
 
 } // namespace tessik

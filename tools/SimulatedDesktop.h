@@ -70,6 +70,9 @@ private:
     FakeKeyState keys_;
     TextBoxInjector injector_{textBox_};
     UsKeyboardTarget target_{textBox_, keys_};
+    // The text box is another program's window: what is typed into it is
+    // translated.
+    FakeForegroundWindow foreground_;
     Engine engine_;
 };
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/ForegroundWindow.h"
 #include "platform/HookChain.h"
 #include "platform/Injector.h"
 #include "platform/KeyState.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -26,6 +28,28 @@ public:
 
 private:
     std::array<int16_t, 256> states_{};
+};
+
+// A desktop of windows that the test brings to the foreground. Windows of
+// this process and of elevated processes are named by the test; every
+// question about a window is counted.
+class FakeForegroundWindow : public ForegroundWindow {
+public:
+    WindowHandle foreground = 0;
+    std::vector<WindowHandle> ownWindows;
+    std::vector<WindowHandle> elevatedWindows;
+    int judgements = 0;
+
+    WindowHandle Current() override { return foreground; }
+    bool BelongsToThisProcess(WindowHandle window) override {
+        ++judgements;
+        return std::find(ownWindows.begin(), ownWindows.end(), window) != ownWindows.end();
+    }
+    bool RunsAtHigherIntegrity(WindowHandle window) override {
+        ++judgements;
+        return std::find(elevatedWindows.begin(), elevatedWindows.end(), window) !=
+               elevatedWindows.end();
+    }
 };
 
 // Remembers every event passed on; returns a value the test can recognise.

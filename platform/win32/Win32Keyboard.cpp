@@ -3,8 +3,74 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 
 namespace tessik {
+namespace {
+
+HWND ToHwnd(WindowHandle window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+// The integrity level of a process token: the RID of its mandatory label,
+// such as SECURITY_MANDATORY_MEDIUM_RID. None when it cannot be read.
+std::optional<uint32_t> IntegrityLevel(HANDLE token) {
+    // A label is a TOKEN_MANDATORY_LABEL followed by its SID, which has one
+    // sub-authority: a small fixed buffer holds it.
+    alignas(TOKEN_MANDATORY_LABEL) BYTE buffer[64];
+    DWORD size = 0;
+    if (!GetTokenInformation(token, TokenIntegrityLevel, buffer, sizeof buffer, &size))
+        return std::nullopt;
+    const PSID sid = reinterpret_cast<const TOKEN_MANDATORY_LABEL*>(buffer)->Label.Sid;
+    const UCHAR count = *GetSidSubAuthorityCount(sid);
+    if (count == 0)
+        return std::nullopt;
+    return *GetSidSubAuthority(sid, count - 1U);
+}
+
+uint32_t OwnIntegrityLevel() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return SECURITY_MANDATORY_MEDIUM_RID;
+    const auto level = IntegrityLevel(token);
+    CloseHandle(token);
+    return level.value_or(SECURITY_MANDATORY_MEDIUM_RID);
+}
+
+} // namespace
+
+Win32ForegroundWindow::Win32ForegroundWindow()
+    : processId_(GetCurrentProcessId()), integrityLevel_(OwnIntegrityLevel()) {}
+
+WindowHandle Win32ForegroundWindow::Current() {
+    return reinterpret_cast<WindowHandle>(GetForegroundWindow());
+}
+
+bool Win32ForegroundWindow::BelongsToThisProcess(WindowHandle window) {
+    DWORD process = 0;
+    return GetWindowThreadProcessId(ToHwnd(window), &process) != 0 && process == processId_;
+}
+
+// A process that lets this one open it, but not its token, runs elevated
+// while this one does not: that is the case that matters. Where nothing can
+// be learnt of the window's process, its keys are translated as before.
+bool Win32ForegroundWindow::RunsAtHigherIntegrity(WindowHandle window) {
+    DWORD processId = 0;
+    if (GetWindowThreadProcessId(ToHwnd(window), &processId) == 0)
+        return false;
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (process == nullptr)
+        return false;
+    HANDLE token = nullptr;
+    const bool opened = OpenProcessToken(process, TOKEN_QUERY, &token) != FALSE;
+    const DWORD error = GetLastError();
+    CloseHandle(process);
+    if (!opened)
+        return error == ERROR_ACCESS_DENIED;
+    const auto level = IntegrityLevel(token);
+    CloseHandle(token);
+    return level && *level > integrityLevel_;
+}
 
 int16_t Win32KeyState::AsyncKeyState(int virtualKey) {
     return GetAsyncKeyState(virtualKey);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ForegroundWindow.h"
 #include "platform/HookChain.h"
 #include "platform/Injector.h"
 #include "platform/KeyState.h"
@@ -12,6 +13,20 @@ namespace tessik {
 class Win32KeyState final : public KeyState {
 public:
     int16_t AsyncKeyState(int virtualKey) override;
+};
+
+// GetForegroundWindow, and the process and integrity level behind a window.
+class Win32ForegroundWindow final : public ForegroundWindow {
+public:
+    Win32ForegroundWindow();
+    WindowHandle Current() override;
+    bool BelongsToThisProcess(WindowHandle window) override;
+    bool RunsAtHigherIntegrity(WindowHandle window) override;
+
+private:
+    uint32_t processId_;
+    // This process's integrity level (its mandatory label's RID).
+    uint32_t integrityLevel_;
 };
 
 // CallNextHookEx, with the system's own event record.

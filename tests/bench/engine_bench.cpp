@@ -65,7 +65,8 @@ public:
     NullHookChain hookChain;
     NullInjector injector;
     MemoryFileSystem files;
-    Engine engine{{keys, hookChain, injector, files}, "Layouts"};
+    FakeForegroundWindow foreground;
+    Engine engine{{keys, hookChain, injector, files, foreground}, "Layouts"};
 };
 
 // Runs pressKeys (keysPerIteration key-downs) in the timed loop and reports

@@ -111,8 +111,9 @@ class Tessik:
     def window(self) -> dict:
         """frmMain as window-reader.exe sees it: "visible", "client",
         "dpi", "origin" (the client area's top left on the screen), "frame"
-        (the whole window's rectangle on the screen), "focus" (index of the focused child or -1), "boxes" (the
-        open message boxes) and "children" in Z order, each with "class",
+        (the whole window's rectangle on the screen), "focus" (index of the
+        focused child or -1), "boxes" (the open message boxes: "title",
+        "text", "active") and "children" in Z order, each with "class",
         "text", "visible", "enabled", "tabstop", "rect" [left, top, width,
         height], combo boxes with "items", "selected" and "dropped" (when
         their list is open, also its "list" rectangle on the screen, its
@@ -140,6 +141,11 @@ class Tessik:
             pass
         return last
 
+    def wait_for_box(self, timeout: float = 10) -> dict:
+        """Waits until a message box is open and active, ready for the keys
+        that answer it; returns the window's description."""
+        return self.wait_for_window(lambda w: any(box["active"] for box in w.get("boxes", [])), timeout)
+
     def stored_layout(self):
         return self._session.wine.reg_query(SETTINGS_KEY, "KeyLayout")
 
@@ -159,6 +165,10 @@ def control(window: dict, index: int) -> dict:
     return next(c for c in window["children"] if c["id"] == 1000 + index)
 
 
+# The layout list's place in the design: it is open only in the native mode.
+LAYOUT_LIST_CONTROL = 3
+
+
 class TessikWindowTestCase(unittest.TestCase):
     """A test that drives tessik.exe's main window with real clicks, each test
     in a session of its own."""
@@ -172,8 +182,18 @@ class TessikWindowTestCase(unittest.TestCase):
         self.session.input.click(origin[0] + left + width // 2, origin[1] + top + height // 2)
 
     def show_window(self, tessik: Tessik) -> dict:
-        # A double-click switches twice: the mode stays as it was.
+        """Shows the window with a double-click on the tray icon, which is a
+        release, a double-click and a release: the first release switches
+        the mode, the double-click shows the window and the last release
+        switches back. The window is ready for keys only after that last
+        switch, which the layout list tells: it is open only in the native
+        mode."""
+        native = tessik.tray_icon() == NATIVE
         tessik.double_click_tray_icon()
-        window = tessik.wait_for_window(lambda w: w["visible"] and w["active"])
+        window = tessik.wait_for_window(
+            lambda w: w["visible"] and w["active"]
+            and control(w, LAYOUT_LIST_CONTROL)["enabled"] == native)
         self.assertTrue(window["visible"] and window["active"], "double-click shows the window")
+        self.assertEqual(control(window, LAYOUT_LIST_CONTROL)["enabled"], native,
+                         "the double-click leaves the mode as it was")
         return window

@@ -6,6 +6,7 @@ of a Modify; Apply Changes gives a row a free key that types at once."""
 
 import shutil
 import unittest
+from pathlib import Path
 
 from tessik_e2e import TypingTarget
 from tessik_program import (TessikWindowTestCase, control, NATIVE, Tessik, layout_rows,
@@ -87,14 +88,16 @@ class TessikEditorTest(TessikWindowTestCase):
         return tessik.wait_for_window(
             lambda w: control(w, LAYOUT_LIST)["selected"] == items.index(name))
 
-    def type_into_target(self, tessik: Tessik, text: str) -> str:
+    def type_into_target(self, tessik: Tessik, text: str, layout: Path) -> str:
+        """Hides the window, types into the target and returns what arrived,
+        once it is what `tessik-cli` predicts with `layout` (or the wait ends)."""
         self.session.input.key("alt+h")
         tessik.wait_for_window(lambda w: not w["visible"])
         self.target.focus()
         before = self.target.text()
         self.session.input.type(text)
-        self.target.wait_for_text(before + "?", timeout=3)
-        return self.target.text().removeprefix(before)
+        expected = before + predicted_text(layout, text)
+        return self.target.wait_for_text(expected).removeprefix(before)
 
     def test_save_after_new_cancel_and_apply_changes(self):
         tessik = Tessik(self.session)
@@ -110,7 +113,7 @@ class TessikEditorTest(TessikWindowTestCase):
         window = tessik.wait_for_window(lambda w: control(w, SAVE)["enabled"])
         self.assertEqual(set(self.keys(window)), {""}, "New empties the table")
         self.click_control(window, SAVE)
-        window = tessik.wait_for_window(lambda w: w["boxes"])
+        window = tessik.wait_for_box()
         self.assertEqual([box["text"] for box in window["boxes"]], [INCOMPLETE])
         self.session.input.key("Return")
         window = tessik.wait_for_window(lambda w: not w["boxes"])
@@ -144,7 +147,7 @@ class TessikEditorTest(TessikWindowTestCase):
         window = tessik.wait_for_window(lambda w: not control(w, CANCEL)["enabled"])
         self.assertEqual(window["boxes"], [])
         self.assertNotEqual(mine.read_bytes(), before)
-        typed = self.type_into_target(tessik, "&k")
+        typed = self.type_into_target(tessik, "&k", mine)
         self.assertEqual(typed, predicted_text(mine, "&k"))
         self.assertEqual(typed[0], predicted_text(tessik.layouts / "Default", "A"))
         self.assertEqual(tessik.tray_icon(), NATIVE)
@@ -176,7 +179,7 @@ class TessikEditorTest(TessikWindowTestCase):
 
         # Chosen in the list, it is what the keys type.
         self.choose_layout(tessik, self.show_in_native_mode(tessik), NEW_NAME)
-        typed = self.type_into_target(tessik, NEW_LAYOUT_TEXT)
+        typed = self.type_into_target(tessik, NEW_LAYOUT_TEXT, saved)
         self.assertEqual(typed, predicted_text(saved, NEW_LAYOUT_TEXT))
         self.assertNotEqual(typed, predicted_text(default, NEW_LAYOUT_TEXT))
 

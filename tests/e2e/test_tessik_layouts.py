@@ -37,13 +37,13 @@ def crop(shot: Path, rect, name: str) -> Path:
 class TessikLayoutsTest(TessikWindowTestCase):
 
     def answer_box(self, tessik: Tessik, text: str, key: str) -> None:
-        window = tessik.wait_for_window(lambda w: w["boxes"])
+        window = tessik.wait_for_box()
         self.assertEqual([box["text"] for box in window["boxes"]], [text])
         self.session.input.key(key)
 
     def exit(self, tessik: Tessik, window: dict) -> None:
         self.click_control(window, EXIT)
-        window = tessik.wait_for_window(lambda w: w["boxes"])
+        window = tessik.wait_for_box()
         self.assertEqual(len(window["boxes"]), 1, "Exit asks first")
         # Yes is the default answer; in the native mode "y" would be
         # translated like any letter.

@@ -5,8 +5,8 @@ without any layout that still leaves the program reachable."""
 
 import unittest
 
-from tessik_e2e import Session, windows_path
-from tessik_program import NATIVE, SYSTEM_DEFAULT, Tessik
+from tessik_e2e import windows_path
+from tessik_program import NATIVE, SYSTEM_DEFAULT, Tessik, TessikWindowTestCase
 
 # The design in twips, in tab order: class, caption, left, top, width,
 # height, visible, enabled, in the tab order (a label cannot take focus).
@@ -42,10 +42,7 @@ def pixels(twips: int, dpi: int) -> int:
     return round(twips * dpi / 1440)
 
 
-class TessikWindowTest(unittest.TestCase):
-    def setUp(self):
-        self.session = self.enterContext(Session(self.id().rsplit(".", 1)[-1]))
-
+class TessikWindowTest(TessikWindowTestCase):
     def check_design(self, dpi: int):
         self.session.wine.set_dpi(dpi)
         window = Tessik(self.session).start().window()
@@ -88,18 +85,10 @@ class TessikWindowTest(unittest.TestCase):
     def test_design_keeps_its_proportions_at_144_dpi(self):
         self.check_design(144)
 
-    def show_window(self, tessik: Tessik) -> dict:
-        tessik.double_click_tray_icon()
-        window = tessik.wait_for_window(lambda w: w["visible"] and w["active"])
-        self.assertTrue(window["visible"] and window["active"], "double-click shows the window")
-        return window
-
     def test_tab_order_and_access_keys(self):
         tessik = Tessik(self.session, stored_layout="Removed since").start()
         window = self.show_window(tessik)
-        # A double-click is a release, a double-click and a release: two
-        # switches, which leave the mode as it was.
-        self.assertEqual(tessik.tray_icon(), SYSTEM_DEFAULT)
+        self.assertEqual(tessik.wait_for_tray_icon(SYSTEM_DEFAULT), SYSTEM_DEFAULT)
         self.assertEqual(window["focus"], TAB_ORDER[0])
 
         visited = []
@@ -120,8 +109,9 @@ class TessikWindowTest(unittest.TestCase):
         # nothing.
         self.session.input.key("alt+F4")
         self.session.input.key("alt+e")
-        window = tessik.wait_for_window(lambda w: w["boxes"])
-        self.assertEqual(window["boxes"], [{"title": "Tessik", "text": EXIT_QUESTION}])
+        window = tessik.wait_for_box()
+        self.assertEqual(window["boxes"],
+                         [{"title": "Tessik", "text": EXIT_QUESTION, "active": True}])
         self.session.input.key("n")
         window = tessik.wait_for_window(lambda w: not w["boxes"])
         self.assertEqual(window["boxes"], [])
@@ -130,7 +120,7 @@ class TessikWindowTest(unittest.TestCase):
 
         # Yes ends the program, takes the icon away and stores the layout.
         self.session.input.key("alt+e")
-        tessik.wait_for_window(lambda w: w["boxes"])
+        tessik.wait_for_box()
         self.session.input.key("y")
         window = tessik.wait_for_window(lambda w: not w["found"])
         self.assertFalse(window["found"])
@@ -154,7 +144,7 @@ class TessikWindowTest(unittest.TestCase):
 
     def test_without_any_layout_the_error_is_shown_once_and_the_program_stays_reachable(self):
         tessik = Tessik(self.session, with_default=False).start(wait=False)
-        window = tessik.wait_for_window(lambda w: w.get("boxes"))
+        window = tessik.wait_for_box()
         self.assertEqual(len(window["boxes"]), 1)
         report = window["boxes"][0]
         self.assertEqual(report["title"], "Error")

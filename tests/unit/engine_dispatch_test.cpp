@@ -197,7 +197,7 @@ TEST(EngineDispatch, OnlyTheHeldNowBitOfControlAndShiftCounts) {
     EXPECT_EQ(rig.KeyDown('A').injected, Units{0x09A0});
 }
 
-TEST(EngineDispatch, CapsLockAltWindowsKeyDoNotChangeTheSlot) {
+TEST(EngineDispatch, CapsLockDoesNotChangeTheSlot) {
     EngineRig rig;
     rig.Use(LetterLayout());
     for (int16_t capsLock : {int16_t(0x0001), int16_t(0x8001)}) {
@@ -205,10 +205,53 @@ TEST(EngineDispatch, CapsLockAltWindowsKeyDoNotChangeTheSlot) {
         EXPECT_EQ(rig.Press('A').injected, Units{0x0985});
         EXPECT_EQ(rig.Press('A', true).injected, Units{0x09A0});
     }
-    rig.keys.SetRaw(0x14, 0);
-    // A key pressed with only the Windows key held is still typed.
-    rig.keys.Hold(0x5B);
-    EXPECT_EQ(rig.Press('B').injected, Units{0x0986});
+}
+
+TEST(EngineDispatch, KeysPassWithAWindowsKeyOrIntoWindowsThatMustNotBeTranslated) {
+    constexpr WindowHandle kOther = 0x10, kOwn = 0x20, kElevated = 0x30;
+    // Columns: key held (0 for none), foreground window, whether B is typed.
+    const struct {
+        int held;
+        WindowHandle foreground;
+        bool translated;
+    } cases[] = {
+        {0, kOther, true},
+        {vk::LeftWindows, kOther, false},
+        {vk::RightWindows, kOther, false},
+        {0, kOwn, false},
+        {0, kElevated, false},
+        {0, 0, true},
+        {0, kOther, true},
+    };
+    EngineRig rig;
+    rig.Use(LetterLayout());
+    rig.foreground.ownWindows = {kOwn};
+    rig.foreground.elevatedWindows = {kElevated};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "held " << c.held << ", window " << c.foreground);
+        rig.keys.Hold(c.held);
+        rig.foreground.foreground = c.foreground;
+        const auto historyBefore = rig.History();
+        const KeyResult result = rig.Press('B');
+        if (c.translated) {
+            EXPECT_EQ(result.injected, Units{0x0986});
+        } else {
+            ExpectPassedOn(rig, result, 'B');
+            EXPECT_EQ(rig.History(), historyBefore);
+        }
+        rig.keys.Hold(c.held, false);
+    }
+
+    // Each window is judged once, when it comes to the foreground, not on
+    // every key.
+    const int judged = rig.foreground.judgements;
+    for (int i = 0; i < 3; ++i)
+        rig.Press('B');
+    EXPECT_EQ(rig.foreground.judgements, judged);
+    rig.foreground.foreground = kOwn;
+    rig.Press('B');
+    rig.Press('B');
+    EXPECT_EQ(rig.foreground.judgements, judged + 1);
 }
 
 TEST(EngineDispatch, RepeatedKeyDownsTypeOncePerRepeat) {

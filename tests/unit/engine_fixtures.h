@@ -73,7 +73,8 @@ public:
     FakeHookChain hookChain;
     RecordingInjector injector;
     MemoryFileSystem files;
-    Engine engine{{keys, hookChain, injector, files}, kLayoutsFolder};
+    FakeForegroundWindow foreground;
+    Engine engine{{keys, hookChain, injector, files, foreground}, kLayoutsFolder};
 
     void AddLayoutFile(const std::string& name, const std::string& bytes);
     // Writes the layout as a file, makes it current and loads it.

@@ -169,7 +169,8 @@ TEST(EngineReaderFuzz, RandomAndTruncatedFilesLoadSafelyAndAsDecoded) {
     FakeHookChain hookChain;
     RecordingInjector injector;
     OneFileSystem files;
-    Engine engine({keys, hookChain, injector, files}, "Layouts");
+    FakeForegroundWindow foreground;
+    Engine engine({keys, hookChain, injector, files, foreground}, "Layouts");
     engine.CurrentLayoutName = "Fuzzed";
 
     LayoutFileGenerator generator(20240611);
@@ -199,7 +200,8 @@ TEST(EngineReaderFuzz, EveryCutOfAFullLayoutLoadsItsCompleteRecords) {
     FakeHookChain hookChain;
     RecordingInjector injector;
     OneFileSystem files;
-    Engine engine({keys, hookChain, injector, files}, "Layouts");
+    FakeForegroundWindow foreground;
+    Engine engine({keys, hookChain, injector, files, foreground}, "Layouts");
     for (std::size_t cut = 0; cut <= whole.size() && !HasFailure(); ++cut) {
         files.content = whole.substr(0, cut);
         SCOPED_TRACE(::testing::Message() << "cut at " << cut);

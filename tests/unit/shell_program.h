@@ -87,7 +87,8 @@ protected:
     FakeDesktop desktop;
     FakeApplication application{desktop, kApplicationWindow, "Tessik"};
     FakeSystemMenus systemMenus;
-    Engine engine{{keys, hookChain, injector, files}, kLayouts};
+    FakeForegroundWindow foreground;
+    Engine engine{{keys, hookChain, injector, files, foreground}, kLayouts};
     HookLifecycle hooks{systemHook, kMainWindow};
     HotKey hotKey{hotKeySystem};
     std::optional<MainWindow> window;

@@ -56,7 +56,8 @@ int RunProgram() {
     Win32KeyState keys;
     Win32HookChain hookChain;
     Win32Injector injector;
-    Engine engine({keys, hookChain, injector, files}, layoutsFolder);
+    Win32ForegroundWindow foreground;
+    Engine engine({keys, hookChain, injector, files, foreground}, layoutsFolder);
     Win32SystemHook systemHook(engine);
 
     // The tray shows small icons; the window also has a large one.

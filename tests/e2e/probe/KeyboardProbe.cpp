@@ -36,7 +36,7 @@ constexpr UINT kControlIntervalMs = 50;
 class Probe {
 public:
     Probe(const std::string& layoutsFolder, const std::string& controlFolder)
-        : engine_({keys_, chain_, injector_, files_}, layoutsFolder), systemHook_(engine_),
+        : engine_({keys_, chain_, injector_, files_, foreground_}, layoutsFolder), systemHook_(engine_),
           controlFolder_(controlFolder) {}
 
     int Run(const std::string& layoutName) {
@@ -96,6 +96,7 @@ private:
     Win32KeyState keys_;
     Win32HookChain chain_;
     Win32Injector injector_;
+    Win32ForegroundWindow foreground_;
     StdFileSystem files_;
     Engine engine_;
     Win32SystemHook systemHook_;

@@ -4,11 +4,13 @@
 // WM_KEYDOWN, WM_SYSKEYDOWN and WM_CHAR that reaches the edit control is
 // logged with a timestamp.
 //
-//   typing-target.exe TEXT_FILE KEY_LOG READY_FILE
+//   typing-target.exe TEXT_FILE KEY_LOG READY_FILE FOCUS_FILE
 //
 // READY_FILE is written once the window is shown: the edit control's
 // rectangle in screen coordinates, "left top right bottom", for the click
-// that gives it the focus.
+// that gives it the focus. FOCUS_FILE says "1" while the edit control has
+// the keyboard focus and "0" while it has not: keys sent after it says "1"
+// reach the edit control.
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -25,6 +27,7 @@ constexpr int kEditId = 100;
 
 struct Target {
     std::wstring textPath;
+    std::wstring focusPath;
     HANDLE keyLog = INVALID_HANDLE_VALUE;
     HWND edit = nullptr;
     WNDPROC editProc = nullptr;
@@ -98,6 +101,10 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_CHAR:
         LogKeyMessage("WM_CHAR", wParam, lParam);
         break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        WriteWholeFile(target.focusPath, message == WM_SETFOCUS ? "1\n" : "0\n");
+        break;
     default:
         break;
     }
@@ -160,12 +167,13 @@ bool WriteReadyFile(const std::wstring& path) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    if (argv == nullptr || argc != 4) {
-        MessageBoxW(nullptr, L"usage: typing-target TEXT_FILE KEY_LOG READY_FILE", L"Typing target",
-                    MB_ICONSTOP);
+    if (argv == nullptr || argc != 5) {
+        MessageBoxW(nullptr, L"usage: typing-target TEXT_FILE KEY_LOG READY_FILE FOCUS_FILE",
+                    L"Typing target", MB_ICONSTOP);
         return 2;
     }
     target.textPath = argv[1];
+    target.focusPath = argv[4];
     QueryPerformanceFrequency(&target.frequency);
     target.keyLog = CreateFileW(argv[2], GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -32,23 +32,32 @@ class TypingTarget:
         self.text_file = session.folder / f"{name}.txt"
         self.key_log_file = session.folder / f"{name}.keys.log"
         self._ready_file = session.folder / f"{name}.ready"
+        self._focus_file = session.folder / f"{name}.focus"
         self.edit_rect = None
 
     def start(self, timeout: float = 20) -> "TypingTarget":
-        for path in (self.text_file, self.key_log_file, self._ready_file):
+        for path in (self.text_file, self.key_log_file, self._ready_file, self._focus_file):
             path.unlink(missing_ok=True)
         self._session.wine.start_in_desktop(
             config.windows_program(self.PROGRAM), windows_path(self.text_file),
-            windows_path(self.key_log_file), windows_path(self._ready_file))
+            windows_path(self.key_log_file), windows_path(self._ready_file),
+            windows_path(self._focus_file))
         wait_until(self._ready_file.exists, timeout, what="the typing target's window")
         self.edit_rect = tuple(int(n) for n in self._ready_file.read_text().split())
         return self
 
-    def focus(self) -> None:
-        """Clicks into the edit control."""
+    def has_focus(self) -> bool:
+        try:
+            return self._focus_file.read_text().strip() == "1"
+        except FileNotFoundError:
+            return False
+
+    def focus(self, timeout: float = 10) -> None:
+        """Clicks into the edit control and waits until it has the keyboard
+        focus: keys sent before then would go to the window that had it."""
         left, top, right, bottom = self.edit_rect
         self._session.input.click((left + right) // 2, (top + bottom) // 2)
-        time.sleep(0.2)
+        wait_until(self.has_focus, timeout, what="the typing target's keyboard focus")
 
     def raw_text(self) -> bytes:
         try:

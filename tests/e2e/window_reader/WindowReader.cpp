@@ -215,17 +215,20 @@ std::string Child(HWND parent, HWND child) {
 }
 
 struct Boxes {
+    HWND active;
     std::string json;
 };
 
-BOOL CALLBACK CollectBox(HWND window, LPARAM boxes) {
+// A box takes keys once it is active: it is shown a moment before.
+BOOL CALLBACK CollectBox(HWND window, LPARAM found) {
     if (ClassOf(window) == L"#32770" && IsWindowVisible(window)) {
-        auto& collected = reinterpret_cast<Boxes*>(boxes)->json;
+        auto& boxes = *reinterpret_cast<Boxes*>(found);
         // A message box shows its text in the static control with id 0xFFFF.
         HWND text = GetDlgItem(window, 0xFFFF);
-        collected += std::string(collected.empty() ? "" : ", ") +
-                     "{\"title\": " + Quoted(TextOf(window)) +
-                     ", \"text\": " + Quoted(text ? TextOf(text) : L"") + "}";
+        boxes.json += std::string(boxes.json.empty() ? "" : ", ") +
+                      "{\"title\": " + Quoted(TextOf(window)) +
+                      ", \"text\": " + Quoted(text ? TextOf(text) : L"") +
+                      ", \"active\": " + Bool(boxes.active == window) + "}";
     }
     return TRUE;
 }
@@ -257,7 +260,7 @@ std::string Describe(HWND window) {
         if (gui.hwndFocus == child || IsChild(child, gui.hwndFocus))
             focus = index;
     }
-    Boxes boxes;
+    Boxes boxes{gui.hwndActive, {}};
     EnumThreadWindows(thread, CollectBox, reinterpret_cast<LPARAM>(&boxes));
 
     return "{\"found\": true, \"dpi\": " + Numbers({dpiX, dpiY}) +
