@@ -32,6 +32,11 @@ class NotificationArea {
 public:
     virtual ~NotificationArea() = default;
     virtual bool Notify(TrayMessage message, const TrayIconRecord& record) = 0;
+    // Lets the shell's messages reach `window` even when this process runs
+    // elevated and the shell does not: the icon's callback message and the
+    // "TaskbarCreated" broadcast of a restarted shell
+    // (ChangeWindowMessageFilterEx). Returns whether both were allowed.
+    virtual bool AcceptShellMessages(WindowHandle window, uint32_t callbackMessage) = 0;
 };
 
 } // namespace tessik

@@ -19,6 +19,10 @@ public:
     // GetWindow(window, GW_HWNDPREV): the window directly above in the Z
     // order, or 0.
     virtual WindowHandle WindowAbove(WindowHandle window) = 0;
+    // GetWindow(window, GW_OWNER): the window's owner, or 0.
+    virtual WindowHandle OwnerOf(WindowHandle window) = 0;
+    // ShowWindow(window, SW_SHOW), also for another process's window.
+    virtual void ShowWindow(WindowHandle window) = 0;
     // OpenIcon: restores the window if it is minimized.
     virtual void OpenIcon(WindowHandle window) = 0;
     virtual void SetForegroundWindow(WindowHandle window) = 0;

@@ -54,15 +54,36 @@ fi
 if [ ! -d "$WINEPREFIX" ]; then
     echo "Preparing a Wine prefix in $WINEPREFIX (once, about 20 s)..."
     wine wineboot -i >/dev/null 2>&1
+    # Wine's fallback font for Bengali is Windows' Vrinda, which it lacks.
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Vrinda /d 'Lohit Bengali' /f \
+        >/dev/null 2>&1
 fi
 
 text=$run/typed.txt
 ready=$run/target.ready
-rm -f "$text" "$ready"
+focus=$run/target.focus
+rm -f "$text" "$ready" "$focus"
+windows_path() { echo "Z:${1//\//\\}"; }
 wine explorer /desktop="$desktop" "$bin/tessik.exe" >"$run/tessik.log" 2>&1 &
-wine explorer /desktop="$desktop" "$bin/typing-target.exe" "Z:${text//\//\\}" \
-    "Z:${run//\//\\}\\keys.log" "Z:${ready//\//\\}" >"$run/target.log" 2>&1 &
-for _ in $(seq 100); do [ -s "$ready" ] && break; sleep 0.2; done
+wine explorer /desktop="$desktop" "$bin/typing-target.exe" "$(windows_path "$text")" \
+    "$(windows_path "$run/keys.log")" "$(windows_path "$ready")" "$(windows_path "$focus")" \
+    >"$run/target.log" 2>&1 &
+
+# Waits until the command succeeds, for 30 s at most.
+wait_for() {
+    for _ in $(seq 150); do "$@" && return 0; sleep 0.2; done
+    echo "Gave up waiting for: $*" >&2
+    return 1
+}
+# The tray icon at the desktop's bottom right: none yet, grey in the system
+# default mode, green in the native mode.
+tray_icon() {
+    import -window root -crop 16x16+782+582 +repage "$run/tray.png"
+    convert "$run/tray.png" -format '%k %[fx:mean.g-mean.r>0.15?1:0]' info: |
+        awk '{ print ($1 <= 2) ? "none" : ($2 ? "native" : "system-default") }'
+}
+tray_icon_is() { [ "$(tray_icon)" = "$1" ]; }
+wait_for test -s "$ready"
 
 if [ -z "$headless" ]; then
     echo "Tessik runs in the Wine desktop window. Click into the text window, press"
@@ -73,16 +94,18 @@ fi
 
 # The desktop lies at the top left of the virtual display; with no window
 # manager, only a real click gives the text window the focus.
+wait_for tray_icon_is system-default
 read -r left top right bottom <"$ready"
 xdotool mousemove $(((left + right) / 2)) $(((top + bottom) / 2)) click 1
-sleep 1
+wait_for grep -q 1 "$focus"
 xdotool key ctrl+alt+space
-sleep 0.5
+wait_for tray_icon_is native
+predicted=$(build/$windows_preset/host-tools/bin/tessik-cli type --layout "$bin/Layouts/Default" "$@")
 xdotool type --delay 40 -- "$keys"
-sleep 3
+wait_for test "$(cat "$text")" = "$predicted" || true
 screenshot=$run/tessik-typing.png
 import -window root -crop 800x600+0+0 "$screenshot"
 echo "Keys:          $keys"
 echo "tessik.exe:    $(cat "$text")"
-echo "tessik-cli:    $(build/$windows_preset/host-tools/bin/tessik-cli type --layout "$bin/Layouts/Default" "$@")"
+echo "tessik-cli:    $predicted"
 echo "Screenshot:    $screenshot"

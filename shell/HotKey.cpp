@@ -2,11 +2,12 @@
 
 namespace tessik {
 
-void HotKey::InstallHotKey(WindowHandle mainWindow, WindowHandle targetWindow) {
+bool HotKey::InstallHotKey(WindowHandle mainWindow, WindowHandle targetWindow) {
     HotKeyWindow = mainWindow;
     HotKeyTarget = targetWindow;
-    system_.RegisterGlobalHotKey(mainWindow, kId, kModifiers, kKey);
+    const bool registered = system_.RegisterGlobalHotKey(mainWindow, kId, kModifiers, kKey);
     PreviousWindowProc = system_.ReplaceWindowProcedure(mainWindow);
+    return registered;
 }
 
 void HotKey::RemoveHotKey() {

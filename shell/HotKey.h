@@ -18,9 +18,10 @@ public:
 
     explicit HotKey(HotKeySystem& system) : system_(system) {}
 
-    // Registers the hot key for mainWindow (a refusal goes unnoticed: the
-    // tray still switches the mode) and replaces its window procedure.
-    void InstallHotKey(WindowHandle mainWindow, WindowHandle targetWindow);
+    // Registers the hot key for mainWindow and replaces its window
+    // procedure, whether or not the registration succeeds. Returns false
+    // when the system refused the hot key (another program holds it).
+    bool InstallHotKey(WindowHandle mainWindow, WindowHandle targetWindow);
     // Unregisters the hot key and puts the previous window procedure back.
     void RemoveHotKey();
     // The replacement window procedure. Every message, these included, goes

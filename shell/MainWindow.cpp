@@ -21,6 +21,10 @@ const char* const kExitQuestion = "Do you really want to close 'Tessik'?\rYou ha
 const char* const kHookRefused =
     "Windows did not allow 'Tessik' to watch the keyboard, so Bengali typing could not be "
     "switched on.\rThe keyboard stays in 'System Default'.";
+const char* const kHotKeyTaken =
+    "Another program uses Ctrl+Alt+Space, so the hot key cannot switch 'Tessik' on and off.\r"
+    "Click the 'Tessik' icon in the notification area to switch between 'Tessik' and 'System "
+    "Default'.";
 const char* const kCannotDeleteDefault = "You cannot delete the 'Default' layout.";
 const char* const kDeleteQuestion = "Do you really want to delete this layout?";
 
@@ -154,11 +158,16 @@ void MainWindow::SelectStoredLayout() {
 void MainWindow::SetUpReachability() {
     cmdSave.SetEnabled(false);
     cmdCancel.SetEnabled(false);
-    modules_.hotKey.InstallHotKey(frmMain.Handle(), pctHotkey.Handle());
+    const bool hotKeyRegistered =
+        modules_.hotKey.InstallHotKey(frmMain.Handle(), pctHotkey.Handle());
+    platform_.tray.AcceptShellMessages(frmMain.Handle(), kTrayCallbackMessage);
     FillTrayRecord(imgEnglish.Picture());
     platform_.tray.Notify(TrayMessage::Add, trayRecord_);
     trayIconAdded_ = true;
     frmMain.Hide();
+    // Said once, with the icon in place that still switches the mode.
+    if (!hotKeyRegistered)
+        platform_.messages.Show(kHotKeyTaken, box::InformationOk, ApplicationTitle);
 }
 
 void MainWindow::TrayCallback(uint32_t mouseMessage) noexcept {

@@ -14,10 +14,15 @@ bool ActivatePreviousInstance(std::string& applicationTitle, Application& applic
     if (running == 0)
         return false;
     // The running copy's main window is owned by its application window,
-    // which keeps it directly above.
+    // which keeps it directly above. It lives hidden in the tray: the person
+    // who started the program again wants to see it. Another window that
+    // came between is left alone.
     const WindowHandle mainWindow = windows.WindowAbove(running);
-    windows.OpenIcon(mainWindow);
-    windows.SetForegroundWindow(mainWindow);
+    if (mainWindow != 0 && windows.OwnerOf(mainWindow) == running) {
+        windows.ShowWindow(mainWindow);
+        windows.OpenIcon(mainWindow);
+        windows.SetForegroundWindow(mainWindow);
+    }
     application.EndProcess();
     return true;
 }

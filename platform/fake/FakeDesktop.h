@@ -18,6 +18,8 @@ public:
         std::string className;
         std::string caption;
         bool minimized = false;
+        WindowHandle owner = 0;
+        bool visible = true;
     };
     std::vector<Window> windows;
     WindowHandle foreground = 0;
@@ -43,6 +45,16 @@ public:
                 return windows[i - 1].handle;
         }
         return 0;
+    }
+
+    WindowHandle OwnerOf(WindowHandle window) override {
+        const Window* w = Find(window);
+        return w ? w->owner : 0;
+    }
+
+    void ShowWindow(WindowHandle window) override {
+        if (Window* w = Find(window))
+            w->visible = true;
     }
 
     void OpenIcon(WindowHandle window) override {

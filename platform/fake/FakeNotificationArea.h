@@ -52,6 +52,13 @@ public:
         return accepted;
     }
 
+    bool AcceptShellMessages(WindowHandle window, uint32_t callbackMessage) override {
+        acceptedShellMessages.push_back({window, callbackMessage});
+        return true;
+    }
+    // Every window and callback message that the shell's messages were let through to.
+    std::vector<std::pair<WindowHandle, uint32_t>> acceptedShellMessages;
+
     void Restart() { icons.clear(); }
 };
 

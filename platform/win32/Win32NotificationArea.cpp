@@ -16,8 +16,8 @@ bool Win32NotificationArea::Notify(TrayMessage message, const TrayIconRecord& re
     // The newer, longer record begins with the same fields; its size field
     // tells the shell to read only the first form's fields and a 64-byte tip.
     NOTIFYICONDATAA data{};
-    data.cbSize = record.cbSize == TrayIconRecord::kAnsiRecordSize ? NOTIFYICONDATAA_V1_SIZE
-                                                                   : record.cbSize;
+    data.cbSize =
+        record.cbSize == TrayIconRecord::kAnsiRecordSize ? NOTIFYICONDATAA_V1_SIZE : record.cbSize;
     data.hWnd = reinterpret_cast<HWND>(record.hWnd);
     data.uID = record.uID;
     data.uFlags = record.uFlags;
@@ -25,6 +25,15 @@ bool Win32NotificationArea::Notify(TrayMessage message, const TrayIconRecord& re
     data.hIcon = reinterpret_cast<HICON>(record.hIcon);
     std::memcpy(data.szTip, record.szTip.data(), record.szTip.size());
     return Shell_NotifyIconA(static_cast<DWORD>(message), &data) != FALSE;
+}
+
+bool Win32NotificationArea::AcceptShellMessages(WindowHandle window, uint32_t callbackMessage) {
+    HWND hwnd = reinterpret_cast<HWND>(window);
+    bool allowed = true;
+    for (const UINT message :
+         {static_cast<UINT>(callbackMessage), RegisterWindowMessageA("TaskbarCreated")})
+        allowed = ChangeWindowMessageFilterEx(hwnd, message, MSGFLT_ALLOW, nullptr) && allowed;
+    return allowed;
 }
 
 } // namespace tessik

@@ -8,6 +8,7 @@ namespace tessik {
 class Win32NotificationArea final : public NotificationArea {
 public:
     bool Notify(TrayMessage message, const TrayIconRecord& record) override;
+    bool AcceptShellMessages(WindowHandle window, uint32_t callbackMessage) override;
 };
 
 } // namespace tessik

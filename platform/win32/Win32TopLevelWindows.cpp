@@ -24,6 +24,14 @@ WindowHandle Win32TopLevelWindows::WindowAbove(WindowHandle window) {
     return reinterpret_cast<WindowHandle>(GetWindow(ToHwnd(window), GW_HWNDPREV));
 }
 
+WindowHandle Win32TopLevelWindows::OwnerOf(WindowHandle window) {
+    return reinterpret_cast<WindowHandle>(GetWindow(ToHwnd(window), GW_OWNER));
+}
+
+void Win32TopLevelWindows::ShowWindow(WindowHandle window) {
+    ::ShowWindow(ToHwnd(window), SW_SHOW);
+}
+
 void Win32TopLevelWindows::OpenIcon(WindowHandle window) {
     ::OpenIcon(ToHwnd(window));
 }

@@ -11,6 +11,8 @@ public:
     WindowHandle FindTopLevelWindow(const std::string& className,
                                     const std::string& caption) override;
     WindowHandle WindowAbove(WindowHandle window) override;
+    WindowHandle OwnerOf(WindowHandle window) override;
+    void ShowWindow(WindowHandle window) override;
     void OpenIcon(WindowHandle window) override;
     void SetForegroundWindow(WindowHandle window) override;
 };

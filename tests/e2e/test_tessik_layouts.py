@@ -15,9 +15,9 @@ from tessik_e2e import TypingTarget
 from tessik_program import TessikWindowTestCase, control, NATIVE, SYSTEM_DEFAULT, Tessik, predicted_text
 
 KHA = "\u0996"
-# "I follow dharma": an independent vowel, a vowel sign and a reph, without
-# the ", " after which Wine's font fallback draws boxes.
-BENGALI_LINE = "fami Dmz kri"
+# "My golden Bengal, I love you": independent vowels, vowel signs before,
+# after and around their consonant, the anusvara and the danda.
+BENGALI_LINE = "famar sonar baMla, fami tomaY Balobasi\\"
 DELETE_QUESTION = "Do you really want to delete this layout?"
 LETTERS, LAYOUT_LIST, DELETE, EXIT = 0, 3, 8, 14
 
@@ -58,10 +58,14 @@ class TessikLayoutsTest(TessikWindowTestCase):
 
         # A second copy hands over to the running one and ends without an
         # icon of its own; the first one's icon stays.
+        # The first one's window comes forward, to show that it runs.
         second = self.session.wine.start_in_desktop(tessik.folder / Tessik.PROGRAM)
         self.assertIsNotNone(second.wait(timeout=30))
         self.assertEqual(tessik.tray_icon(), SYSTEM_DEFAULT)
-        self.assertTrue(tessik.window()["found"])
+        window = tessik.wait_for_window(lambda w: w["visible"] and w["active"])
+        self.assertTrue(window["visible"] and window["active"], "the running copy shows itself")
+        self.session.input.key("alt+h")
+        tessik.wait_for_window(lambda w: not w["visible"])
 
         # With the stored Default layout, a line of Bengali.
         target = TypingTarget(self.session).start()

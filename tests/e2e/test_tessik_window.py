@@ -1,12 +1,13 @@
 """tessik.exe's main window under Wine, seen from outside: every control of
 the design where it belongs at 96, 120 and 144 dots per inch, Tab and the
-access keys, the layout list filled from the Layouts folder, and a start
-without any layout that still leaves the program reachable."""
+access keys, keys typed into it never translated, the layout list filled
+from the Layouts folder, and starts without any layout or with the hot key
+taken that still leave the program reachable."""
 
 import unittest
 
-from tessik_e2e import windows_path
-from tessik_program import NATIVE, SYSTEM_DEFAULT, Tessik, TessikWindowTestCase
+from tessik_e2e import wait_until, windows_path, windows_program
+from tessik_program import NATIVE, SYSTEM_DEFAULT, Tessik, TessikWindowTestCase, control
 
 # The design in twips, in tab order: class, caption, left, top, width,
 # height, visible, enabled, in the tab order (a label cannot take focus).
@@ -28,12 +29,15 @@ DESIGN = [
     ("Button", "&Exit", 3360, 4800, 1335, 375, True, True, True),
     ("Button", "Help", 3930, 4320, 765, 375, True, True, True),
 ]
-LETTERS, PICKER, LAYOUT_LIST = 0, 1, 3
+LETTERS, PICKER, SAVE, LAYOUT_LIST, NAME, NEW, CANCEL = 0, 1, 2, 3, 4, 6, 10
 CLIENT_TWIPS = (4935, 5250)
 COLUMN_TWIPS = (600, 1780)
 # Where Tab goes in the system-default mode: the enabled, visible controls.
 TAB_ORDER = [0, 6, 7, 8, 9, 11, 14, 15]
 
+HOT_KEY_TAKEN = ("Another program uses Ctrl+Alt+Space, so the hot key cannot switch 'Tessik' on "
+                 "and off.\rClick the 'Tessik' icon in the notification area to switch between "
+                 "'Tessik' and 'System Default'.")
 EXIT_QUESTION = ("Do you really want to close 'Tessik'?\rYou have to start 'Tessik' again to "
                  "write tessik letters.")
 
@@ -126,6 +130,43 @@ class TessikWindowTest(TessikWindowTestCase):
         self.assertFalse(window["found"])
         self.assertIsNone(tessik.wait_for_tray_icon(None))
         self.assertEqual(tessik.stored_layout(), "Default")
+
+    def test_keys_typed_into_its_own_window_are_not_translated(self):
+        tessik = Tessik(self.session).start()
+        window = self.show_window(tessik)
+        tessik.press_hot_key()
+        self.assertEqual(tessik.wait_for_tray_icon(NATIVE), NATIVE)
+
+        # A layout name arrives as typed, and so does the letter that
+        # answers a message box.
+        self.click_control(window, NEW)
+        window = tessik.wait_for_window(lambda w: control(w, SAVE)["enabled"])
+        self.click_control(window, NAME)
+        self.session.input.type("Mine k")
+        window = tessik.wait_for_window(lambda w: control(w, NAME)["text"] == "Mine k")
+        self.assertEqual(control(window, NAME)["text"], "Mine k")
+        self.click_control(window, CANCEL)
+        tessik.wait_for_window(lambda w: not control(w, CANCEL)["enabled"])
+        self.session.input.key("alt+e")
+        tessik.wait_for_box()
+        self.session.input.key("n")
+        window = tessik.wait_for_window(lambda w: not w["boxes"])
+        self.assertEqual(window["boxes"], [])
+        self.assertTrue(window["visible"])
+
+    def test_a_hot_key_held_by_another_program_is_told_and_the_tray_still_switches(self):
+        ready = self.session.folder / "holder.ready"
+        self.session.wine.start_in_desktop(windows_program("hot-key-holder.exe"),
+                                           windows_path(ready))
+        wait_until(ready.exists, 20, what="hot-key-holder.exe")
+
+        tessik = Tessik(self.session).start(wait=False)
+        window = tessik.wait_for_box()
+        self.assertEqual(window["boxes"], [{"title": "Tessik", "text": HOT_KEY_TAKEN, "active": True}])
+        self.session.input.key("Return")
+        self.assertEqual(tessik.wait_for_tray_icon(SYSTEM_DEFAULT), SYSTEM_DEFAULT)
+        tessik.click_tray_icon()
+        self.assertEqual(tessik.wait_for_tray_icon(NATIVE), NATIVE)
 
     def test_layout_list_holds_the_regular_files_of_the_layouts_folder(self):
         tessik = Tessik(self.session)

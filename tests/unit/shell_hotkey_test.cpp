@@ -19,7 +19,7 @@ protected:
 };
 
 TEST_F(HotKeyModule, InstallRegistersCtrlAltSpaceAndReplacesTheWindowProcedure) {
-    hotKey.InstallHotKey(kMainWindow, kTarget);
+    EXPECT_TRUE(hotKey.InstallHotKey(kMainWindow, kTarget));
 
     ASSERT_EQ(system.hotKeys.count({3u, 0x20u}), 1u);
     EXPECT_EQ(system.hotKeys.at({3u, 0x20u}).window, kMainWindow);
@@ -32,7 +32,7 @@ TEST_F(HotKeyModule, InstallRegistersCtrlAltSpaceAndReplacesTheWindowProcedure) 
 
 TEST_F(HotKeyModule, ATakenCombinationStillReplacesTheProcedure) {
     system.hotKeys[{3u, 0x20u}] = {0x9999, 7};
-    hotKey.InstallHotKey(kMainWindow, kTarget);
+    EXPECT_FALSE(hotKey.InstallHotKey(kMainWindow, kTarget));
     EXPECT_EQ(system.hotKeys.at({3u, 0x20u}).window, 0x9999u);
     EXPECT_EQ(system.procedures[kMainWindow], FakeHotKeySystem::kHotKeyProcedure);
 }

@@ -82,6 +82,27 @@ TEST_F(Program, FirstStartSelectsDefaultAndWaitsHiddenInTheTray) {
 
     EXPECT_EQ(hotKeySystem.hotKeys.at({3u, 0x20u}).window, kMainWindow);
     EXPECT_EQ(hotKeySystem.procedures[kMainWindow], FakeHotKeySystem::kHotKeyProcedure);
+    // An elevated copy still hears the shell.
+    EXPECT_EQ(tray.acceptedShellMessages, (std::vector<std::pair<WindowHandle, uint32_t>>{
+                                              {kMainWindow, kTrayCallbackMessage}}));
+}
+
+TEST_F(Program, AHotKeyHeldByAnotherProgramIsToldOnceAndTheTrayStillSwitches) {
+    AddLayout("Default", kKa);
+    hotKeySystem.hotKeys[{3u, 0x20u}] = {kOtherApplication, 1};
+    // The box comes when the icon that it points to is there.
+    messages.whileOpen = [&] { EXPECT_EQ(tray.icons.size(), 1u); };
+
+    MainWindow& w = Start();
+
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].style, 64u);
+    EXPECT_EQ(messages.shown[0].title, "Tessik");
+    EXPECT_NE(messages.shown[0].text.find("Ctrl+Alt+Space"), std::string::npos);
+    EXPECT_FALSE(w.frmMain.Visible());
+    w.TrayCallback(wm::LButtonUp);
+    EXPECT_TRUE(w.NativeMode());
+    EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(Program, WithoutAnyLayoutTheErrorIsReportedOnceAndTheProgramStaysReachable) {

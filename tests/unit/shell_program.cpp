@@ -3,6 +3,8 @@
 #include "engine/KeySlots.h"
 #include "shell/TrayIcon.h"
 
+#include <map>
+
 namespace tessik::test {
 
 std::string TipOf(const TrayIconRecord& record) {
@@ -48,6 +50,9 @@ std::optional<std::string> Program::StoredKeyLayout() const {
 }
 
 MainWindow& Program::Start() {
+    // The process of an earlier start has ended, and its hot key with it.
+    std::erase_if(hotKeySystem.hotKeys,
+                  [](const auto& hotKey) { return hotKey.second.window == kMainWindow; });
     window.emplace(
         MainWindow::Platform{messages, tray, registry, files, application, desktop, systemMenus},
         MainWindow::Modules{engine, hooks, hotKey}, MainWindow::Windows{kMainWindow, kHotkeyTarget},

@@ -21,10 +21,11 @@ protected:
     // application window, minimized, and some other program in front.
     void RunFirstCopy() {
         application.previousInstanceRunning = true;
-        desktop.windows.insert(desktop.windows.begin(),
-                               {{kOtherApplication, "Notepad", "Untitled - Notepad"},
-                                {kRunningCopyMain, "TessikMainWindow", "Tessik", true},
-                                {kRunningCopy, kApplicationWindowClass, "Tessik"}});
+        desktop.windows.insert(
+            desktop.windows.begin(),
+            {{kOtherApplication, "Notepad", "Untitled - Notepad"},
+             {kRunningCopyMain, "TessikMainWindow", "Tessik", true, kRunningCopy, false},
+             {kRunningCopy, kApplicationWindowClass, "Tessik"}});
         desktop.foreground = kOtherApplication;
     }
 };
@@ -73,6 +74,7 @@ TEST_F(StartUp, ASecondCopyHandsOverToTheFirstAndEnds) {
     EXPECT_TRUE(application.ended);
     EXPECT_EQ(desktop.foreground, kRunningCopyMain);
     EXPECT_FALSE(desktop.Find(kRunningCopyMain)->minimized);
+    EXPECT_TRUE(desktop.Find(kRunningCopyMain)->visible);
     // Nothing else of start-up ran, and nothing is stored.
     EXPECT_EQ(systemMenus.menus[kMainWindow], kStandardSystemMenu);
     EXPECT_EQ(w.cmbLayouts.ListCount(), 0);
@@ -83,6 +85,18 @@ TEST_F(StartUp, ASecondCopyHandsOverToTheFirstAndEnds) {
     EXPECT_TRUE(messages.shown.empty());
     // The first copy is not otherwise touched.
     EXPECT_EQ(desktop.Find(kRunningCopy)->caption, "Tessik");
+}
+
+TEST_F(StartUp, AWindowAboveTheFirstCopyThatItDoesNotOwnIsLeftAlone) {
+    RunFirstCopy();
+    desktop.Find(kRunningCopyMain)->owner = 0;
+
+    Start();
+
+    EXPECT_TRUE(application.ended);
+    EXPECT_EQ(desktop.foreground, kOtherApplication);
+    EXPECT_FALSE(desktop.Find(kRunningCopyMain)->visible);
+    EXPECT_TRUE(desktop.Find(kRunningCopyMain)->minimized);
 }
 
 TEST_F(StartUp, ACopyThatFindsNoFirstOneStartsFullyAsThePreviousInstance) {

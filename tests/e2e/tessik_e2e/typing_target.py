@@ -53,10 +53,12 @@ class TypingTarget:
             return False
 
     def focus(self, timeout: float = 10) -> None:
-        """Clicks into the edit control and waits until it has the keyboard
-        focus: keys sent before then would go to the window that had it."""
+        """Clicks into the edit control below its text, which puts the caret
+        at the end of the text, and waits until it has the keyboard focus:
+        keys sent before then would go to the window that had it."""
         left, top, right, bottom = self.edit_rect
-        self._session.input.click((left + right) // 2, (top + bottom) // 2)
+        # Clear of the frame and the vertical scroll bar.
+        self._session.input.click(right - 40, bottom - 10)
         wait_until(self.has_focus, timeout, what="the typing target's keyboard focus")
 
     def raw_text(self) -> bytes:

@@ -12,6 +12,10 @@ from .processes import stop
 DESKTOP_NAME = "e2e"
 DEFAULT_DPI = 96
 _DPI_KEY = r"HKCU\Control Panel\Desktop"
+# Where a font lacks a character, Wine falls back to the font Windows has for
+# its script; for Bengali that is Vrinda, which Wine lacks: text after ", "
+# would show as boxes. Lohit Bengali stands in for it.
+BENGALI_FALLBACK_FONT = (r"HKCU\Software\Wine\Fonts\Replacements", "Vrinda", "Lohit Bengali")
 
 
 def wine_environment(display: str) -> dict:
@@ -44,6 +48,7 @@ def boot_prefix(display: str) -> None:
     wine = Wine(display, config.WINE_PREFIX.parent)
     # A crashing program ends instead of waiting behind a dialog box.
     wine.reg_add(r"HKCU\Software\Wine\WineDbg", "ShowCrashDialog", "0", "REG_DWORD")
+    wine.reg_add(*BENGALI_FALLBACK_FONT)
     subprocess.run(["wineserver", "-w"], env=environment, timeout=60)
 
 

@@ -44,10 +44,14 @@ std::string Bool(bool value) {
     return value ? "true" : "false";
 }
 
+// Asked with WM_GETTEXT: GetWindowText gives only the caption that the
+// system keeps for a window of another process, which an edit control's
+// text is not.
 std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    std::wstring text(static_cast<std::size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                      L'\0');
     text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
     return text;
 }
 
