@@ -23,8 +23,8 @@ constexpr int kHeight = kNotesTop + 72;
 constexpr int kShiftedBaseline = 32;
 constexpr int kUnshiftedBaseline = 61;
 constexpr int kFreeBoxWidth = 34;
-constexpr int kFreeBoxHeight = 30;
-constexpr int kFreeBoxAboveBaseline = 22;
+constexpr int kFreeBoxHeight = 28;
+constexpr int kFreeBoxAboveBaseline = 21;
 
 constexpr const char* kStyle =
     "text{font-family:\"Nirmala UI\",Vrinda,\"Lohit Bengali\",\"Noto Sans Bengali\",sans-serif;"
