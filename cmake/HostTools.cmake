@@ -1,5 +1,6 @@
 # TESSIK_LAYOUT_COMPILER: a tessik-cli that runs on the build machine, whose
-# "layout import" turns the text form of a layout into a layout file.
+# "layout import" turns the text form of a layout into a layout file and
+# whose "layout chart" draws the layout's keyboard chart.
 # TESSIK_LAYOUT_COMPILER_TARGET: the target that builds it.
 #
 # A host build uses its own tessik-cli. A cross build cannot run the one it

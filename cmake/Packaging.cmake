@@ -1,5 +1,5 @@
-# The package a Windows user downloads: one zip with tessik.exe, the Default
-# layout, the help files, a read-me, the licence and the notices of what is
+# The package a Windows user downloads: one zip with tessik.exe and
+# tessik-cli.exe, the Default layout and its keyboard chart, the help files, a read-me, the licence and the notices of what is
 # linked into the program. Everything sits at the top of the zip, so that
 # "Extract All..." makes one folder holding the program and its Layouts and
 # Help folders. Build it with
@@ -40,7 +40,11 @@ if(TARGET tessik)
 else()
     message(WARNING "The target tessik does not exist: the package will lack tessik.exe")
 endif()
+# tessik-cli.exe draws the keyboard chart of a layout of one's own.
+install(TARGETS tessik-cli RUNTIME DESTINATION .)
 install(FILES ${TESSIK_BIN_DIR}/Layouts/Default DESTINATION Layouts)
+get_target_property(default_chart tessik-layout-chart PICTURE)
+install(FILES ${default_chart} DESTINATION . RENAME "Default layout chart.png")
 get_target_property(help_files tessik-help HELP_FILES)
 install(FILES ${help_files} DESTINATION Help)
 install(FILES ${package_texts}/README.txt ${package_texts}/LICENSE.txt DESTINATION .)

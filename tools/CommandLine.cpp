@@ -14,6 +14,7 @@ constexpr const char* kUsage =
     "       tessik-cli layout show FILE\n"
     "       tessik-cli layout export FILE\n"
     "       tessik-cli layout import TEXTFILE OUTFILE\n"
+    "       tessik-cli layout chart FILE > CHART.svg\n"
     "\n"
     "type      types TEXT (or the keys named by the tokens) on a simulated US\n"
     "          keyboard with the native mode on and prints what the text box\n"
@@ -23,7 +24,9 @@ constexpr const char* kUsage =
     "          num0-num9, backslash, space, enter, tab, backspace or vk:N.\n"
     "layout    show prints the key of each letter-table row in a layout file;\n"
     "          export prints a layout file in its text form; import writes the\n"
-    "          layout file of a text form.\n";
+    "          layout file of a text form; chart prints a drawing of the US\n"
+    "          keyboard with the letters that each key types (SVG; open it\n"
+    "          in a web browser to see or print it).\n";
 
 void ExpectArguments(std::span<const std::string> args, std::size_t count, const char* usage) {
     if (args.size() != count)
@@ -32,7 +35,7 @@ void ExpectArguments(std::span<const std::string> args, std::size_t count, const
 
 std::string RunLayoutCommand(std::span<const std::string> args) {
     if (args.empty())
-        throw UsageError("missing layout command: show, export or import");
+        throw UsageError("missing layout command: show, export, import or chart");
     const std::string& command = args[0];
     args = args.subspan(1);
     if (command == "show") {
@@ -48,7 +51,11 @@ std::string RunLayoutCommand(std::span<const std::string> args) {
         ImportLayoutText(args[0], args[1]);
         return "";
     }
-    throw UsageError("unknown layout command \"" + command + "\" (show, export or import)");
+    if (command == "chart") {
+        ExpectArguments(args, 1, "chart FILE");
+        return ChartLayoutFile(args[0]);
+    }
+    throw UsageError("unknown layout command \"" + command + "\" (show, export, import or chart)");
 }
 
 } // namespace

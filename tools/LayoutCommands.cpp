@@ -2,6 +2,8 @@
 
 #include "layouts/LayoutText.h"
 #include "platform/std/StdFileSystem.h"
+#include "tools/ChartSvg.h"
+#include "tools/KeyboardChart.h"
 
 #include <algorithm>
 #include <array>
@@ -72,6 +74,10 @@ std::string ShowLayoutFile(const std::string& path) {
 
 std::string ExportLayoutFile(const std::string& path) {
     return FormatLayoutText(ReadRowLabels(path));
+}
+
+std::string ChartLayoutFile(const std::string& path) {
+    return ChartSvg(ChartOfLayoutFile(path));
 }
 
 void ImportLayoutText(const std::string& textPath, const std::string& layoutPath) {

@@ -83,6 +83,11 @@ SimulatedDesktop::SimulatedDesktop(FileSystem& files, const std::string& layouts
     engine_.LoadKeyMap();
 }
 
+SimulatedDesktop::SimulatedDesktop(FileSystem& files, const std::filesystem::path& layoutFile)
+    : SimulatedDesktop(files,
+                       layoutFile.has_parent_path() ? layoutFile.parent_path().string() : ".",
+                       layoutFile.filename().string()) {}
+
 // Alt without Control makes the key-down a system key-down, as Windows
 // reports it; with Control too (AltGr, Ctrl+Alt) it stays a key-down.
 SimulatedDesktop::KeyOutcome SimulatedDesktop::Press(const KeyStroke& stroke) {

@@ -4,6 +4,7 @@
 #include "platform/fake/FakeKeyboard.h"
 #include "tools/UsKeyboard.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -38,11 +39,14 @@ public:
     // thrown as RuntimeError.
     SimulatedDesktop(FileSystem& files, const std::string& layoutsFolder,
                      const std::string& layoutName);
+    // The same for a layout file given by its path.
+    SimulatedDesktop(FileSystem& files, const std::filesystem::path& layoutFile);
 
     // Presses and releases one key with its modifiers held.
     KeyOutcome Press(const KeyStroke& stroke);
 
     const TextBox& Text() const { return textBox_; }
+    const KeyMap& ActiveKeyMap() const { return engine_.ActiveKeyMap(); }
 
 private:
     class TextBoxInjector : public Injector {

@@ -133,8 +133,7 @@ std::string RunTypeCommand(std::span<const std::string> args) {
         request.layoutFile ? std::filesystem::path(*request.layoutFile)
                            : std::filesystem::path(ExecutableFolder()) / "Layouts" / "Default";
     StdFileSystem files;
-    SimulatedDesktop desktop(files, layout.has_parent_path() ? layout.parent_path().string() : ".",
-                             layout.filename().string());
+    SimulatedDesktop desktop(files, layout);
 
     std::string trace;
     for (const Key& key : keys) {

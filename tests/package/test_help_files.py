@@ -30,6 +30,7 @@ KEY_PHRASES = {
         "hasanta", "ya-phala", "ra-phala", "reph", "khanda ta", "danda", "taka", "৳",
         "anusvara", "candrabindu", "Backspace"],
 }
+CHART = "default-layout-chart.png"
 # Writing Rules is mostly examples; far fewer means they were lost.
 LEAST_RULES_EXAMPLES = 120
 
@@ -88,6 +89,14 @@ class HelpFilesTest(unittest.TestCase):
             for phrase in KEY_PHRASES[document.name]:
                 with self.subTest(document.name, phrase=phrase):
                     self.assertIn(phrase, text)
+
+    def test_the_keyboard_chart_is_in_the_documents_on_layouts(self):
+        for name in ["Writing Rules.chm", "Using the software.chm"]:
+            with self.subTest(name):
+                document = self.documents[name]
+                self.assertIn(CHART, document.files)
+                self.assertEqual((document.folder / CHART).read_bytes()[:8], b"\x89PNG\r\n\x1a\n")
+                self.assertTrue(any(CHART in page.links for page in document.pages.values()))
 
     def test_every_example_types_what_it_shows(self):
         checked = {}

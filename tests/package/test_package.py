@@ -1,6 +1,7 @@
 """The zip that a Windows user downloads, as the Windows build packs it: it
-holds the program, the Default layout, the four help files, the read-me,
-the licence and the notices, at the top of the zip and nothing else."""
+holds the program and tessik-cli, the Default layout and its keyboard chart,
+the four help files, the read-me, the licence and the notices, at the top of
+the zip and nothing else."""
 
 import os
 import subprocess
@@ -16,7 +17,8 @@ HELP_FILES = ["Configuring the system.chm", "Beginning.chm", "Using the software
               "Writing Rules.chm"]
 NOTICES = ["Notices/README.txt", "Notices/MinGW-w64.txt", "Notices/GCC.txt",
            "Notices/GPL-3.txt"]
-CONTENTS = {"Layouts/Default", "README.txt", "LICENSE.txt",
+CHART = "Default layout chart.png"
+CONTENTS = {"Layouts/Default", CHART, "tessik-cli.exe", "README.txt", "LICENSE.txt",
             *(f"Help/{name}" for name in HELP_FILES), *NOTICES}
 
 
@@ -53,6 +55,10 @@ class PackageTest(unittest.TestCase):
         for name in ["Layouts/Default", *(f"Help/{file}" for file in HELP_FILES)]:
             with self.subTest(name):
                 self.assertEqual(self.zip.read(name), (built / name).read_bytes())
+        self.assertEqual(self.zip.read(CHART),
+                         (WINDOWS_BUILD / "resources" / "default-layout-chart.png").read_bytes())
+        self.assertEqual(self.zip.read(CHART)[:8], b"\x89PNG\r\n\x1a\n")
+        self.assertEqual(self.zip.read("tessik-cli.exe")[:2], b"MZ")
 
     def test_texts_have_windows_line_ends(self):
         for name in ["README.txt", "LICENSE.txt", *NOTICES]:
@@ -64,7 +70,8 @@ class PackageTest(unittest.TestCase):
     def test_read_me_tells_how_to_install(self):
         read_me = self.text("README.txt")
         for phrase in ["Windows 7, 8, 8.1, 10 and 11", "Program Files", "Unblock", "can write in",
-                       "tessik.exe", "Layouts", "Help", "LICENSE.txt", "Notices"]:
+                       "tessik.exe", "Layouts", "Help", "LICENSE.txt", "Notices", CHART,
+                       'tessik-cli layout chart "Layouts\\Mine" > Mine.svg']:
             with self.subTest(phrase):
                 self.assertIn(phrase, read_me)
 

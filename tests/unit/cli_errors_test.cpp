@@ -28,10 +28,12 @@ TEST(CliErrors, AWrongCommandLineEndsWithStatusTwo) {
                   "nothing to type: give TEXT or --keys \"TOKEN ...\"");
     ExpectFailure(RunCli({"type", "--keys", "a", "b"}), 2, "give either TEXT or --keys, not both");
     ExpectFailure(RunCli({"type", "--keys", "a", "--keys", "b"}), 2, "--keys is given twice");
-    ExpectFailure(RunCli({"layout"}), 2, "missing layout command: show, export or import");
+    ExpectFailure(RunCli({"layout"}), 2, "missing layout command: show, export, import or chart");
     ExpectFailure(RunCli({"layout", "print", layout}), 2,
-                  "unknown layout command \"print\" (show, export or import)");
+                  "unknown layout command \"print\" (show, export, import or chart)");
     ExpectFailure(RunCli({"layout", "show"}), 2, "usage: tessik-cli layout show FILE");
+    ExpectFailure(RunCli({"layout", "chart", layout, "x"}), 2,
+                  "usage: tessik-cli layout chart FILE");
     ExpectFailure(RunCli({"layout", "import", layout}), 2,
                   "usage: tessik-cli layout import TEXTFILE OUTFILE");
 }
@@ -61,6 +63,9 @@ TEST(CliErrors, ALayoutThatCannotBeReadEndsWithStatusOne) {
                   "file not found: /no/such/layout");
     ExpectFailure(RunCli({"layout", "export", "/no/such/layout"}), 1,
                   "file not found: /no/such/layout");
+    ExpectFailure(RunCli({"layout", "chart", "/no/such/layout"}), 1,
+                  "file not found: /no/such/layout");
+    ExpectFailure(RunCli({"layout", "chart", folder}), 1, "cannot open: " + folder);
     ExpectFailure(RunCli({"layout", "import", "/no/such/text", TestFilePath("out")}), 1,
                   "file not found: /no/such/text");
 }

@@ -1,11 +1,14 @@
-// The Default layout beside the tool, and `tessik-cli layout` show, export
-// and import.
+// The Default layout beside the tool, and `tessik-cli layout` show, export,
+// import and chart.
 
 #include "cli_runner.h"
+#include "layouts/LayoutText.h"
 #include "platform/FileSystem.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdlib>
 #include <filesystem>
 
 namespace tessik::cli_test {
@@ -101,6 +104,63 @@ TEST(CliLayout, ImportRefusesATargetItCannotWrite) {
     const CliRun run = RunCli({"layout", "import", text, "/no/such/folder/Mine"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "tessik-cli: cannot write: /no/such/folder/Mine\n");
+}
+
+// The drawing of one key in a chart, found by its --keys token.
+std::string KeyInChart(const std::string& chart, const std::string& token) {
+    const std::size_t start = chart.find("data-key=\"" + token + "\"");
+    if (start == std::string::npos)
+        return "";
+    return chart.substr(start, chart.find("</g>", start) - start);
+}
+
+bool ParsesAsXml(const std::string& document) {
+    const std::string path = TestFilePath("chart.svg");
+    WriteFile(path, document);
+    const std::string parse =
+        std::string(TESSIK_PYTHON) +
+        " -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])' " + path;
+    return std::system(parse.c_str()) == 0;
+}
+
+TEST(CliLayout, ChartShowsEachLetterOnTheKeyThatTypesIt) {
+    const CliRun run = RunCli({"layout", "chart", kBuiltDefault});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const RowLabels labels = ParseLayoutText(ReadFile(TESSIK_DEFAULT_LAYOUT_SOURCE));
+    for (int row = 0; row < kRowCount; ++row) {
+        const std::string& label = labels[static_cast<std::size_t>(row)];
+        const bool shift = label.starts_with("Shift + ");
+        const char key = static_cast<char>(std::tolower(label[shift ? 8 : 0]));
+        const std::string drawn =
+            std::string(shift ? "class=\"shifted\">" : "class=\"unshifted\">") +
+            std::string(kRows[static_cast<std::size_t>(row)].letter) + "</text>";
+        const std::string token = key == '|' || key == '\\' ? "backslash" : std::string(1, key);
+        EXPECT_NE(KeyInChart(run.out, token).find(drawn), std::string::npos) << label;
+    }
+    EXPECT_NE(KeyInChart(run.out, "4").find("class=\"shifted\">৳</text>"), std::string::npos);
+    EXPECT_NE(KeyInChart(run.out, "0").find("class=\"unshifted\">০</text>"), std::string::npos);
+    // Free, and typing what the US keyboard gives.
+    const std::string seven = KeyInChart(run.out, "7");
+    EXPECT_NE(seven.find("class=\"shifted free\""), std::string::npos) << seven;
+    EXPECT_NE(seven.find("class=\"shifted us\">&amp;</text>"), std::string::npos) << seven;
+    EXPECT_TRUE(ParsesAsXml(run.out));
+    EXPECT_EQ(RunCli({"layout", "chart", kBuiltDefault}).out, run.out);
+
+    // A short layout: its other slots are free, and letter keys of free slots type nothing.
+    const CliRun shortLayout =
+        RunCli({"layout", "chart",
+                MakeLayout({{"k ", 0x0995}, {"Shift + 3", 0x09A4}, {"Shift + X", '<'}})});
+    ASSERT_EQ(shortLayout.status, 0) << shortLayout.err;
+    const std::string k = KeyInChart(shortLayout.out, "k");
+    EXPECT_NE(k.find("class=\"unshifted\">ক</text>"), std::string::npos) << k;
+    EXPECT_NE(k.find("class=\"shifted free\""), std::string::npos) << k;
+    EXPECT_EQ(k.find("class=\"shifted\""), std::string::npos) << k; // types nothing
+    EXPECT_EQ(k.find("class=\"shifted us\""), std::string::npos) << k;
+    EXPECT_NE(KeyInChart(shortLayout.out, "3").find("class=\"shifted\">ত</text>"),
+              std::string::npos);
+    EXPECT_NE(KeyInChart(shortLayout.out, "x").find("class=\"shifted\">&lt;</text>"),
+              std::string::npos);
+    EXPECT_TRUE(ParsesAsXml(shortLayout.out));
 }
 
 } // namespace

@@ -1,0 +1,168 @@
+#include "tools/ChartSvg.h"
+
+#include <cstdio>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace tessik::cli {
+namespace {
+
+// Pixels. A letter key is four quarters wide and as high.
+constexpr int kQuarter = 20;
+constexpr int kKeyPitch = 4 * kQuarter;
+constexpr int kGap = 6;
+constexpr int kMargin = 20;
+constexpr int kKeyboardTop = 64;
+constexpr int kKeyHeight = kKeyPitch - kGap;
+constexpr int kWidth = 2 * kMargin + 60 * kQuarter - kGap;
+constexpr int kNotesTop = kKeyboardTop + 5 * kKeyPitch;
+constexpr int kHeight = kNotesTop + 72;
+
+// Baselines inside a key, and the box that marks a free slot around a face.
+constexpr int kShiftedBaseline = 32;
+constexpr int kUnshiftedBaseline = 61;
+constexpr int kFreeBoxWidth = 34;
+constexpr int kFreeBoxHeight = 28;
+constexpr int kFreeBoxAboveBaseline = 21;
+
+constexpr const char* kStyle =
+    "text{font-family:\"Nirmala UI\",Vrinda,\"Lohit Bengali\",\"Noto Sans Bengali\",sans-serif;"
+    "text-anchor:middle;fill:#1c2340}\n"
+    ".title{font-size:24px;text-anchor:start}\n"
+    ".note{font-size:15px;text-anchor:start}\n"
+    ".legend{font-size:13px;text-anchor:start;fill:#555}\n"
+    ".shifted,.unshifted{font-size:24px}\n"
+    "text.us{font-size:17px;fill:#777}\n"
+    "rect.cap{fill:#fff;stroke:#444;stroke-width:1.2}\n"
+    ".orientation rect.cap{fill:#e8e8e8;stroke:#999}\n"
+    "rect.free{fill:none;stroke:#777;stroke-dasharray:3 2}\n";
+
+std::string Format(const char* format, auto... values) {
+    char line[256];
+    std::snprintf(line, sizeof line, format, values...);
+    return line;
+}
+
+std::string TextElement(int x, int y, const std::string& classes, std::string_view text) {
+    return Format("<text x=\"%d\" y=\"%d\" class=\"%s\">", x, y, classes.c_str()) + XmlText(text) +
+           "</text>\n";
+}
+
+std::string FreeBox(int centre, int baseline, const std::string& classes) {
+    return Format("<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" rx=\"4\" class=\"%s\"/>\n",
+                  centre - kFreeBoxWidth / 2, baseline - kFreeBoxAboveBaseline, kFreeBoxWidth,
+                  kFreeBoxHeight, classes.c_str());
+}
+
+// US characters are drawn smaller, on the middle of where a letter would be.
+std::string Face(const KeyFace& face, const char* position, int centre, int baseline) {
+    std::string svg;
+    if (face.free)
+        svg += FreeBox(centre, baseline, std::string(position) + " free");
+    if (face.text.empty())
+        return svg;
+    if (face.usCharacter)
+        return svg + TextElement(centre, baseline - 3, std::string(position) + " us", face.text);
+    return svg + TextElement(centre, baseline, position, face.text);
+}
+
+std::string Key(const ChartKey& key) {
+    const int x = kMargin + key.left * kQuarter;
+    const int y = kKeyboardTop + key.row * kKeyPitch;
+    const int width = key.width * kQuarter - kGap;
+    std::string svg = key.ForOrientation() ? "<g class=\"key orientation\"" : "<g class=\"key\"";
+    if (!key.token.empty())
+        svg += " data-key=\"" + XmlText(key.token) + "\"";
+    svg += Format(" transform=\"translate(%d %d)\">\n", x, y);
+    svg += Format("<rect width=\"%d\" height=\"%d\" rx=\"6\" class=\"cap\"/>\n", width, kKeyHeight);
+    if (!key.legend.empty())
+        svg += TextElement(7, 17, "legend", key.legend);
+    if (!key.token.empty()) {
+        // A little right of the middle, clear of the legend.
+        const int centre = width / 2 + 3;
+        svg += Face(key.shifted, "shifted", centre, kShiftedBaseline);
+        svg += Face(key.unshifted, "unshifted", centre, kUnshiftedBaseline);
+    }
+    return svg + "</g>\n";
+}
+
+std::string HowToRead() {
+    const int first = kNotesTop + 22;
+    const int second = first + 30;
+    return TextElement(kMargin, first, "note",
+                       "On each key: below, what it types without Shift; above, with Shift. "
+                       "Grey characters are those of the US keyboard.") +
+           FreeBox(kMargin + kFreeBoxWidth / 2, second + 5, "free") +
+           TextElement(kMargin + kFreeBoxWidth + 10, second, "note",
+                       "A slot that the layout leaves free: the key types what the box shows, "
+                       "or nothing.");
+}
+
+// The code point at the start of `text` and its length in bytes; none for a
+// byte that starts no well-formed UTF-8 sequence (overlong forms and
+// surrogates included).
+std::pair<std::optional<char32_t>, std::size_t> DecodeUtf8(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    if (lead < 0x80)
+        return {lead, 1};
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    if (length == 0 || lead > 0xF4 || text.size() < length)
+        return {std::nullopt, 1};
+    char32_t c = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0) != 0x80)
+            return {std::nullopt, 1};
+        c = (c << 6) | (next & 0x3F);
+    }
+    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kLeast[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return {std::nullopt, 1};
+    return {c, length};
+}
+
+bool IsXmlCharacter(char32_t c) {
+    return c >= 0x20 && c != 0xFFFE && c != 0xFFFF;
+}
+
+} // namespace
+
+std::string XmlText(std::string_view utf8) {
+    std::string xml;
+    while (!utf8.empty()) {
+        const auto [c, length] = DecodeUtf8(utf8);
+        if (!c || !IsXmlCharacter(*c))
+            xml += "\uFFFD";
+        else if (*c == '&')
+            xml += "&amp;";
+        else if (*c == '<')
+            xml += "&lt;";
+        else if (*c == '>')
+            xml += "&gt;";
+        else if (*c == '"')
+            xml += "&quot;";
+        else
+            xml += utf8.substr(0, length);
+        utf8.remove_prefix(length);
+    }
+    return xml;
+}
+
+std::string ChartSvg(const KeyboardChart& chart) {
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    svg += Format("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" "
+                  "viewBox=\"0 0 %d %d\">\n",
+                  kWidth, kHeight, kWidth, kHeight);
+    const std::string title =
+        "Tessik keyboard chart of the layout \u201C" + chart.layoutName + "\u201D";
+    svg += "<title>" + XmlText(title) + "</title>\n";
+    svg += std::string("<style>\n") + kStyle + "</style>\n";
+    svg += Format("<rect width=\"%d\" height=\"%d\" fill=\"#fff\"/>\n", kWidth, kHeight);
+    svg += TextElement(kMargin, 40, "title", title);
+    for (const ChartKey& key : chart.keys)
+        svg += Key(key);
+    return svg + HowToRead() + "</svg>\n";
+}
+
+} // namespace tessik::cli
