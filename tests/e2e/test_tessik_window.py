@@ -9,13 +9,14 @@ import unittest
 from tessik_e2e import wait_until, windows_path, windows_program
 from tessik_program import NATIVE, SYSTEM_DEFAULT, Tessik, TessikWindowTestCase, control
 
-# The design in twips, in tab order: class, caption, left, top, width,
-# height, visible, enabled, in the tab order (a label cannot take focus).
+# The design in twips, in tab order: class, text (a caption, or the layout
+# list's selected layout), left, top, width, height, visible, enabled, in
+# the tab order (a label cannot take focus).
 DESIGN = [
     ("SysListView32", "", 420, 120, 2730, 5055, True, True, True),
     ("ComboBox", "", 1065, 195, 1770, 525, False, True, True),
     ("Button", "&Save", 3360, 1800, 1335, 375, True, False, True),
-    ("ComboBox", "", 3360, 330, 1335, 315, True, False, True),
+    ("ComboBox", "Default", 3360, 330, 1335, 315, True, False, True),
     ("Edit", "", 3360, 930, 1335, 285, True, False, True),
     ("TessikPictureBox", "", 3720, 4200, 735, 735, False, True, False),
     ("Button", "&New Layout", 3360, 1320, 1335, 375, True, True, True),
