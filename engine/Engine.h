@@ -78,7 +78,7 @@ public:
     const OutputHistory& History() const { return composer_.History(); }
 
 private:
-    bool TypeAndRecord(CodeValue code, InjectionBatch& batch);
+    bool TypeAndRecord(CodeValue keyValue, InjectionBatch& batch);
     bool TypeDigitRowShiftSlot(KeySlot slot, InjectionBatch& batch);
     bool TypeLetterSlot(KeySlot slot, InjectionBatch& batch);
 
