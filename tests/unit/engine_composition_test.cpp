@@ -1,4 +1,5 @@
-// The composition rules: hasanta + vowel sign, and special codes 1 to 4.
+// The composition rules: hasanta + vowel sign, the explicit hasanta (the
+// hasanta key twice), and special codes 1 to 4.
 
 #include "engine_fixtures.h"
 
