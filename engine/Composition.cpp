@@ -7,6 +7,7 @@ constexpr CodeValue kHasanta = 0x09CD;
 constexpr CodeValue kLetterYa = 0x09AF;
 constexpr CodeValue kLetterRa = 0x09B0;
 constexpr CodeValue kKhandaTa = 0x09CE;
+constexpr CodeValue kZeroWidthNonJoiner = 0x200C;
 
 struct VowelPair {
     CodeValue sign;
@@ -42,6 +43,12 @@ void Composer::RecordOutput(CodeValue code, InjectionBatch& out) {
             return;
         }
     }
+}
+
+CodeValue Composer::CharacterForKey(CodeValue value) const {
+    if (value == kHasanta && history_[OutputHistory::kLength - 1] == kHasanta)
+        return kZeroWidthNonJoiner;
+    return value;
 }
 
 void Composer::RunSpecialCode(CodeValue code, InjectionBatch& out) {

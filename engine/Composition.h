@@ -28,6 +28,11 @@ public:
     // rule: hasanta followed by a vowel sign becomes the independent vowel.
     void RecordOutput(CodeValue code, InjectionBatch& out);
 
+    // The character that a key whose slot holds `value` types now: the
+    // hasanta's key types ZERO WIDTH NON-JOINER straight after a hasanta, so
+    // that pressing it twice gives the explicit (visible) hasanta.
+    CodeValue CharacterForKey(CodeValue value) const;
+
     // Types the sequence of special code 1 to 4; any other value does nothing.
     void RunSpecialCode(CodeValue code, InjectionBatch& out);
 

@@ -98,7 +98,10 @@ bool Engine::TranslateKey(const KeyEvent& event, InjectionBatch& batch) {
     return false;
 }
 
-bool Engine::TypeAndRecord(CodeValue code, InjectionBatch& batch) {
+// Every key that types a character comes here; the special codes' own
+// characters do not, so only the hasanta's key can give the explicit hasanta.
+bool Engine::TypeAndRecord(CodeValue keyValue, InjectionBatch& batch) {
+    const CodeValue code = composer_.CharacterForKey(keyValue);
     batch.Add(code);
     composer_.RecordOutput(code, batch);
     return true;

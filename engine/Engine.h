@@ -93,7 +93,7 @@ private:
 
     bool HeldNow(int virtualKey);
     bool ForegroundTakesTranslation();
-    bool TypeAndRecord(CodeValue code, InjectionBatch& batch);
+    bool TypeAndRecord(CodeValue keyValue, InjectionBatch& batch);
     bool TypeDigitRowShiftSlot(KeySlot slot, InjectionBatch& batch);
     bool TypeLetterSlot(KeySlot slot, InjectionBatch& batch);
 

@@ -106,6 +106,16 @@ void KeyDownVowelSignAfterHasanta(benchmark::State& state) {
     });
 }
 
+// The hasanta's key pressed again and again: every other press finds a
+// hasanta just before and types ZERO WIDTH NON-JOINER instead.
+void KeyDownHasantaTwice(benchmark::State& state) {
+    EngineOnNullSinks bench;
+    MeasureKeyDowns(state, 2, [&] {
+        bench.KeyDown('H');
+        bench.KeyDown('H');
+    });
+}
+
 // The reph before a three-consonant conjunct, the longest sequence: twelve
 // injections. The reph leaves the history as it was, so every repeat does
 // the same work.
@@ -138,6 +148,7 @@ void LoadKeyMapOf55Records(benchmark::State& state) {
 BENCHMARK(KeyDownLetter);
 BENCHMARK(KeyDownDigit);
 BENCHMARK(KeyDownVowelSignAfterHasanta);
+BENCHMARK(KeyDownHasantaTwice);
 BENCHMARK(KeyDownRephBeforeConjunct);
 BENCHMARK(KeyDownPassedOn);
 BENCHMARK(LoadKeyMapOf55Records);

@@ -11,9 +11,10 @@ from tessik_e2e import Session, TypingTarget
 from tessik_program import NATIVE, SYSTEM_DEFAULT, Tessik, predicted_text
 
 # With the Default layout: the hasanta and a vowel sign ("fa": the
-# independent vowel), a reph ("Dmz"), digits, Shift+4 (the rupee sign) and
-# the danda on the backslash key. "I follow dharma, price 25 rupees, 1971."
-SENTENCE = r"fami Dmz kri, dam $25, sal 1971\ "
+# independent vowel), a reph ("Dmz"), the hasanta twice ("ff": the explicit
+# hasanta), digits, Shift+4 (the rupee sign) and the danda on the backslash
+# key. "I follow dharma, the box's price 25 rupees, 1971."
+SENTENCE = r"fami Dmz kri, bakffs dam $25, sal 1971\ "
 LATIN = "plain text, 123 $4"
 
 VK_CONTROL, VK_MENU, VK_LWIN = 0x11, 0x12, 0x5B
@@ -49,6 +50,7 @@ class TessikTypingTest(unittest.TestCase):
         # What the sentence erases with Backspace, it typed itself.
         expected = LATIN + predicted_text(self.default_layout(), SENTENCE)
         self.assertIn("\u09F3\u09E8\u09EB", expected)  # the rupee sign and Bengali digits
+        self.assertIn("\u0995\u09CD\u200C\u09B8", expected)  # the explicit hasanta
         self.assertEqual(target.wait_for_text(expected), expected)
 
         self.tessik.press_hot_key()

@@ -27,7 +27,7 @@ KEY_PHRASES = {
         "Please spacify all the characters", "You cannot modify the 'Default' layout.",
         "You cannot delete the 'Default' layout.", "Do you really want to delete this layout?"],
     "Writing Rules.chm": [
-        "hasanta", "ya-phala", "ra-phala", "reph", "khanda ta", "danda", "taka", "৳",
+        "hasanta", "explicit hasanta", "ya-phala", "ra-phala", "reph", "khanda ta", "danda", "taka", "৳",
         "anusvara", "candrabindu", "Backspace"],
 }
 CHART = "default-layout-chart.png"

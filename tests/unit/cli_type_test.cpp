@@ -156,6 +156,13 @@ TEST_F(TypeCommand, AVowelSignNotRightAfterAHasantaStaysASign) {
     EXPECT_EQ(Typed("f k a"), "্কা");
 }
 
+TEST_F(TypeCommand, HasantaTwiceTypesTheExplicitHasanta) {
+    EXPECT_EQ(Trace("k f f f"),
+              (std::vector<std::string>{"k swallowed U+0995", "f swallowed U+09CD",
+                                        "f swallowed U+200C", "f swallowed U+09CD"}));
+    EXPECT_EQ(Typed("k f f k a"), "ক্\u200Cকা");
+}
+
 TEST_F(TypeCommand, SpecialCodesTypeKhandaTaYaPhalaAndRaPhala) {
     EXPECT_EQ(Trace("k w k v shift+t"),
               (std::vector<std::string>{"k swallowed U+0995", "w swallowed U+09CD U+09AF",

@@ -1,4 +1,5 @@
-// The composition rules: hasanta + vowel sign, and special codes 1 to 4.
+// The composition rules: hasanta + vowel sign, the explicit hasanta (the
+// hasanta key twice), and special codes 1 to 4.
 
 #include "engine_fixtures.h"
 
@@ -149,6 +150,34 @@ TEST(EngineRephSequence, SkipsEveryCodeOutsideOneToFFFFInAThreeConsonantCluster)
     EXPECT_EQ(rig.History(), (History{0x10000, bn::Hasanta, -5, bn::Hasanta, bn::Ta}));
     EXPECT_EQ(rig.Press("Shift + Z").injected, (Units{kBs, kBs, kBs, kBs, kBs, bn::Ra, bn::Hasanta,
                                                       bn::Hasanta, bn::Hasanta, bn::Ta}));
+}
+
+TEST_F(EngineComposition, HasantaKeyRightAfterAHasantaTypesZeroWidthNonJoiner) {
+    rig.Type({"k ", "h "});
+    EXPECT_EQ(rig.Press("h ").injected, Units{bn::Zwnj});
+    EXPECT_EQ(rig.Press("h ").injected, Units{bn::Hasanta}); // third press: a hasanta again
+    EXPECT_EQ(rig.Press("h ").injected, Units{bn::Zwnj});
+    // The vowel sign follows the joiner, not the hasanta: it stays a sign.
+    EXPECT_EQ(rig.Press("a ").injected, Units{bn::SignAa});
+    EXPECT_EQ(rig.History(), (History{bn::Hasanta, bn::Zwnj, bn::Hasanta, bn::Zwnj, bn::SignAa}));
+    // The hasanta typed by special code 2 is not the hasanta's key.
+    rig.Press("h ");
+    EXPECT_EQ(rig.Press("y ").injected, (Units{bn::Hasanta, bn::Ya}));
+    EXPECT_EQ(rig.TargetText(), u"\u0995\u09CD\u200C\u09CD\u200C\u09BE\u09CD\u09CD\u09AF");
+}
+
+TEST_F(EngineComposition, RephAroundAnExplicitHasanta) {
+    // Right after it, the hasanta and the joiner go with the consonant.
+    rig.Type({"k ", "h ", "h "});
+    EXPECT_EQ(rig.Press("Shift + Z").injected,
+              (Units{kBs, kBs, kBs, bn::Ra, bn::Hasanta, bn::Ka, bn::Hasanta, bn::Zwnj}));
+    // After it, the reph stops at the joiner: the next consonant stands alone...
+    rig.Press("t ");
+    EXPECT_EQ(rig.Press("Shift + Z").injected, (Units{kBs, bn::Ra, bn::Hasanta, bn::Ta}));
+    // ...and so does a conjunct: position 1 holds the joiner, not a hasanta.
+    rig.Type({"h ", "s "});
+    EXPECT_EQ(rig.Press("Shift + Z").injected,
+              (Units{kBs, kBs, kBs, bn::Ra, bn::Hasanta, bn::Ta, bn::Hasanta, bn::Ssa}));
 }
 
 TEST(EngineRunSpecialCode, OtherValuesDoNothing) {

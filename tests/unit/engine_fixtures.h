@@ -32,6 +32,7 @@ constexpr uint16_t LetterAa = 0x0986;
 constexpr uint16_t LetterI = 0x0987;
 constexpr uint16_t DigitZero = 0x09E6;
 constexpr uint16_t RupeeSign = 0x09F3;
+constexpr uint16_t Zwnj = 0x200C;
 } // namespace bn
 
 constexpr uint16_t kBs = 8; // an injected Backspace
