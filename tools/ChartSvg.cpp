@@ -1,5 +1,7 @@
 #include "tools/ChartSvg.h"
 
+#include "layouts/RowTable.h"
+
 #include <cstdio>
 #include <optional>
 #include <string_view>
@@ -17,7 +19,7 @@ constexpr int kKeyboardTop = 64;
 constexpr int kKeyHeight = kKeyPitch - kGap;
 constexpr int kWidth = 2 * kMargin + 60 * kQuarter - kGap;
 constexpr int kNotesTop = kKeyboardTop + 5 * kKeyPitch;
-constexpr int kHeight = kNotesTop + 72;
+constexpr int kHeight = kNotesTop + 102;
 
 // Baselines inside a key, and the box that marks a free slot around a face.
 constexpr int kShiftedBaseline = 32;
@@ -87,7 +89,23 @@ std::string Key(const ChartKey& key) {
     return svg + "</g>\n";
 }
 
-std::string HowToRead() {
+// The hasanta's key pressed twice types the visible hasanta (the hasanta and
+// ZERO WIDTH NON-JOINER). The key itself has no room to say so.
+std::string HasantaTwice(const KeyboardChart& chart, int baseline) {
+    const std::string_view hasanta = kRows[static_cast<std::size_t>(*RowOfCode(0x09CD))].letter;
+    for (const ChartKey& key : chart.keys) {
+        for (const auto& [face, shift] :
+             {std::pair{&key.unshifted, ""}, {&key.shifted, "Shift+"}}) {
+            if (face->text == hasanta)
+                return TextElement(kMargin, baseline, "note",
+                                   std::string("Hasanta (") + shift + key.legend +
+                                       ") twice: the visible hasanta, as in \u0995\u09CD\u200C.");
+        }
+    }
+    return {};
+}
+
+std::string HowToRead(const KeyboardChart& chart) {
     const int first = kNotesTop + 22;
     const int second = first + 30;
     return TextElement(kMargin, first, "note",
@@ -96,7 +114,8 @@ std::string HowToRead() {
            FreeBox(kMargin + kFreeBoxWidth / 2, second + 5, "free") +
            TextElement(kMargin + kFreeBoxWidth + 10, second, "note",
                        "A slot that the layout leaves free: the key types what the box shows, "
-                       "or nothing.");
+                       "or nothing.") +
+           HasantaTwice(chart, second + 30);
 }
 
 // The code point at the start of `text` and its length in bytes; none for a
@@ -162,7 +181,7 @@ std::string ChartSvg(const KeyboardChart& chart) {
     svg += TextElement(kMargin, 40, "title", title);
     for (const ChartKey& key : chart.keys)
         svg += Key(key);
-    return svg + HowToRead() + "</svg>\n";
+    return svg + HowToRead(chart) + "</svg>\n";
 }
 
 } // namespace tessik::cli
