@@ -2,6 +2,7 @@
 
 #include "layouts/LayoutList.h"
 #include "layouts/LayoutName.h"
+#include "platform/RuntimeError.h"
 
 #include <utility>
 
@@ -96,11 +97,29 @@ void LayoutEditor::Save() {
         RefuseName(FileAlreadyThereMessage(name));
         return;
     }
-    WriteLayoutFile(files_, path, engine_.RecordBuffer, labels);
+    if (!WriteNewLayout(path, labels)) {
+        Inform(NameAlreadyExists(name));
+        return;
+    }
     // Only a layout whose file is in place enters the list, so that a failed
     // write leaves the list as it was.
     c_.cmbLayouts.AddItem(name);
     Cancel();
+}
+
+// False, with nothing written, when a file has taken the name since it was
+// tested: a new layout never replaces a file.
+bool LayoutEditor::WriteNewLayout(const std::string& path, const RowLabels& labels) {
+    // The first layout saved makes the folder, when it has gone.
+    files_.CreateFolder(engine_.LayoutsFolder());
+    try {
+        WriteNewLayoutFile(files_, path, engine_.RecordBuffer, labels);
+    } catch (const RuntimeError& error) {
+        if (error.Number() != static_cast<int32_t>(ErrorNumber::FileAlreadyExists))
+            throw;
+        return false;
+    }
+    return true;
 }
 
 void LayoutEditor::Modify() {

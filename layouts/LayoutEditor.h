@@ -67,6 +67,7 @@ public:
 private:
     void EnterModifyState();
     void Apply();
+    bool WriteNewLayout(const std::string& path, const RowLabels& labels);
     bool PassesDuplicateLabelTest(const RowLabels& labels);
     void ClearKeys();
     void RefuseName(const std::string& message);
