@@ -44,8 +44,10 @@ std::optional<std::string> LabelDefinedTwice(const RowLabels& labels) {
     return std::nullopt;
 }
 
-LayoutEditor::LayoutEditor(Controls controls, Window window, FileSystem& files, Engine& engine)
-    : c_(controls), window_(std::move(window)), files_(files), engine_(engine) {}
+LayoutEditor::LayoutEditor(Controls controls, Window window, FileSystem& files,
+                           const AnsiCodePage& codePage, Engine& engine)
+    : c_(controls), window_(std::move(window)), files_(files), codePage_(codePage),
+      engine_(engine) {}
 
 void LayoutEditor::ClearKeys() {
     for (int row = 0; row < kRowCount; ++row)
@@ -89,7 +91,7 @@ void LayoutEditor::Save() {
     // Whatever the name reaches other than a new file in the Layouts
     // folder is refused before anything is written.
     const std::string path = engine_.LayoutPath(name);
-    if (const auto problem = FileNameProblem(name, path)) {
+    if (const auto problem = FileNameProblem(name, path, codePage_)) {
         RefuseName(*problem);
         return;
     }

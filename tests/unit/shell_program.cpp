@@ -48,10 +48,11 @@ std::optional<std::string> Program::StoredKeyLayout() const {
 }
 
 MainWindow& Program::Start() {
-    window.emplace(
-        MainWindow::Platform{messages, tray, registry, files, application, desktop, systemMenus},
-        MainWindow::Modules{engine, hooks, hotKey}, MainWindow::Windows{kMainWindow, kHotkeyTarget},
-        MainWindow::Pictures{kTessikIcon, kEnglishIcon}, kLayouts, DisplayScale{});
+    window.emplace(MainWindow::Platform{messages, tray, registry, files, application, desktop,
+                                        systemMenus, codePage},
+                   MainWindow::Modules{engine, hooks, hotKey},
+                   MainWindow::Windows{kMainWindow, kHotkeyTarget},
+                   MainWindow::Pictures{kTessikIcon, kEnglishIcon}, kLayouts, DisplayScale{});
     window->Load();
     return *window;
 }
