@@ -27,7 +27,9 @@ def notches(rows: int) -> int:
     return -(-rows // WHEEL_ROWS)
 
 
-class TessikEditorTest(TessikWindowTestCase):
+class EditorDriver(TessikWindowTestCase):
+    """A person at the editor: picks keys, switches the input mode, chooses
+    layouts and types with them."""
 
     def keys(self, window: dict) -> list:
         return [row["key"] for row in control(window, LETTERS)["rows"]]
@@ -95,6 +97,9 @@ class TessikEditorTest(TessikWindowTestCase):
         self.session.input.type(text)
         self.target.wait_for_text(before + "?", timeout=3)
         return self.target.text().removeprefix(before)
+
+
+class TessikEditorTest(EditorDriver):
 
     def test_save_after_new_cancel_and_apply_changes(self):
         tessik = Tessik(self.session)
