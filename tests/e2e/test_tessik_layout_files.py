@@ -4,6 +4,9 @@ of the ANSI code page beyond ASCII; a visible file with the name of a save's
 temporary file, left alone by Save and Apply Changes; and the key picker's
 item chosen again with a click."""
 
+import contextlib
+import subprocess
+import sys
 import unittest
 
 from test_tessik_editor import (CANCEL, EditorDriver, LAYOUT_LIST, LETTERS, MODIFY, NAME, NEW,
@@ -14,6 +17,18 @@ CODE_PAGE_KEY = r"HKLM\System\CurrentControlSet\Control\Nls\CodePage"
 # A name with a character that code page 1252 has at 0x80 to 0x9F, where
 # Latin-1 has control characters.
 WESTERN_NAME = "Rahim\u2019s \u2013 layout"
+
+# Owns the clipboard with the text of its argument until it is ended.
+CLIPBOARD_OWNER = """
+import sys, tkinter
+root = tkinter.Tk()
+root.withdraw()
+root.clipboard_clear()
+root.clipboard_append(sys.argv[1])
+root.update()
+print("ready", flush=True)
+root.mainloop()
+"""
 
 
 class TessikLayoutFilesTest(EditorDriver):
@@ -27,9 +42,26 @@ class TessikLayoutFilesTest(EditorDriver):
         return tessik.wait_for_window(
             lambda w: control(w, LAYOUT_LIST)["enabled"] == (mode == NATIVE))
 
+    @contextlib.contextmanager
+    def clipboard_holding(self, text: str):
+        """The clipboard holds `text` while the block runs. A name is pasted,
+        not typed: xdotool types a character beyond the keyboard map by
+        changing the map for a moment, and Wine may read the key after the
+        change is undone."""
+        owner = subprocess.Popen([sys.executable, "-c", CLIPBOARD_OWNER, text],
+                                 env=self.session.wine.environment, stdout=subprocess.PIPE,
+                                 text=True)
+        try:
+            self.assertEqual(owner.stdout.readline().strip(), "ready")
+            yield
+        finally:
+            owner.terminate()
+            owner.wait(timeout=30)
+
     def new_layout_like(self, tessik: Tessik, window: dict, layout: str, name: str) -> dict:
         """New, with the table filled by choosing `layout` in the list (open
-        once the input mode is switched), saved as `name`."""
+        once the input mode is switched), saved as `name`. Returns the window
+        once Save has ended."""
         # New closes the list; switching the mode after it opens the list.
         window = self.switch_mode(tessik, SYSTEM_DEFAULT)
         self.click_control(window, NEW)
@@ -38,10 +70,12 @@ class TessikLayoutFilesTest(EditorDriver):
         window = self.choose_layout(tessik, window, layout)
         # In the native mode the name's letters would be typed in Bengali.
         window = self.switch_mode(tessik, SYSTEM_DEFAULT)
-        self.click_control(window, NAME)
-        self.session.input.type(name)
-        self.click_control(window, SAVE)
-        return tessik.wait_for_window(lambda w: w["boxes"] or not control(w, SAVE)["enabled"])
+        with self.clipboard_holding(name):
+            self.click_control(window, NAME)
+            self.session.input.key("ctrl+v")
+            self.click_control(window, SAVE)
+            return tessik.wait_for_window(
+                lambda w: w["boxes"] or not control(w, SAVE)["enabled"])
 
     def test_without_a_layouts_folder_start_up_goes_on_and_save_makes_it(self):
         tessik = Tessik(self.session, with_default=False)
