@@ -21,12 +21,16 @@ std::string Engine::LayoutPath(const std::string& layoutName) const {
 void Engine::LoadKeyMap() {
     keyMap_.Clear();
     const auto file = platform_.files.OpenForReading(LayoutPath(CurrentLayoutName));
+    // Read aside and put in place at the end, so that a read error part-way
+    // leaves the map empty rather than holding half a layout.
+    KeyMap loaded;
     for (int i = 0; i < kLayoutRecordsPerFile; ++i) {
         if (!ReadLayoutRecord(*file, RecordBuffer))
             break;
         if (const auto slot = SlotOfLabel(RecordBuffer.KeyLabel))
-            keyMap_.Set(*slot, RecordBuffer.Code);
+            loaded.Set(*slot, RecordBuffer.Code);
     }
+    keyMap_ = loaded;
 }
 
 intptr_t Engine::KeyboardHookProc(int32_t code, uintptr_t message, const KeyEvent& event) {

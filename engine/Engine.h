@@ -60,11 +60,14 @@ public:
     LayoutRecord RecordBuffer;
 
     // Rebuilds the active key map from the file of CurrentLayoutName. All
-    // slots are 0 before the file is opened, so a failure (thrown as
-    // RuntimeError) leaves an empty map.
+    // slots are 0 before the file is opened and the new map takes effect
+    // only when the whole file has been read, so a failure to open or to
+    // read (thrown as RuntimeError) leaves an empty map. A file that ends
+    // early is no failure: the records before its end count.
     void LoadKeyMap();
     const KeyMap& ActiveKeyMap() const { return keyMap_; }
 
+    const std::string& LayoutsFolder() const { return layoutsFolder_; }
     std::string LayoutPath(const std::string& layoutName) const;
 
     // The low-level keyboard hook's logic. Swallows (returns 1) the key-downs

@@ -2,6 +2,7 @@
 
 #include "layouts/LayoutList.h"
 #include "layouts/LayoutName.h"
+#include "platform/RuntimeError.h"
 
 #include <utility>
 
@@ -43,8 +44,10 @@ std::optional<std::string> LabelDefinedTwice(const RowLabels& labels) {
     return std::nullopt;
 }
 
-LayoutEditor::LayoutEditor(Controls controls, Window window, FileSystem& files, Engine& engine)
-    : c_(controls), window_(std::move(window)), files_(files), engine_(engine) {}
+LayoutEditor::LayoutEditor(Controls controls, Window window, FileSystem& files,
+                           const AnsiCodePage& codePage, Engine& engine)
+    : c_(controls), window_(std::move(window)), files_(files), codePage_(codePage),
+      engine_(engine) {}
 
 void LayoutEditor::ClearKeys() {
     for (int row = 0; row < kRowCount; ++row)
@@ -88,7 +91,7 @@ void LayoutEditor::Save() {
     // Whatever the name reaches other than a new file in the Layouts
     // folder is refused before anything is written.
     const std::string path = engine_.LayoutPath(name);
-    if (const auto problem = FileNameProblem(name, path)) {
+    if (const auto problem = FileNameProblem(name, path, codePage_)) {
         RefuseName(*problem);
         return;
     }
@@ -96,11 +99,29 @@ void LayoutEditor::Save() {
         RefuseName(FileAlreadyThereMessage(name));
         return;
     }
-    WriteLayoutFile(files_, path, engine_.RecordBuffer, labels);
+    if (!WriteNewLayout(path, labels)) {
+        Inform(NameAlreadyExists(name));
+        return;
+    }
     // Only a layout whose file is in place enters the list, so that a failed
     // write leaves the list as it was.
     c_.cmbLayouts.AddItem(name);
     Cancel();
+}
+
+// False, with nothing written, when a file has taken the name since it was
+// tested: a new layout never replaces a file.
+bool LayoutEditor::WriteNewLayout(const std::string& path, const RowLabels& labels) {
+    // The first layout saved makes the folder, when it has gone.
+    files_.CreateFolder(engine_.LayoutsFolder());
+    try {
+        WriteNewLayoutFile(files_, path, engine_.RecordBuffer, labels);
+    } catch (const RuntimeError& error) {
+        if (error.Number() != static_cast<int32_t>(ErrorNumber::FileAlreadyExists))
+            throw;
+        return false;
+    }
+    return true;
 }
 
 void LayoutEditor::Modify() {

@@ -2,6 +2,7 @@
 
 #include "engine/Engine.h"
 #include "layouts/LayoutFile.h"
+#include "platform/AnsiCodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageDialog.h"
 #include "platform/controls/Button.h"
@@ -50,7 +51,8 @@ public:
         std::function<void()> showLayout;
     };
 
-    LayoutEditor(Controls controls, Window window, FileSystem& files, Engine& engine);
+    LayoutEditor(Controls controls, Window window, FileSystem& files, const AnsiCodePage& codePage,
+                 Engine& engine);
 
     // Empties the key column and enters the new-layout state.
     void New();
@@ -67,6 +69,7 @@ public:
 private:
     void EnterModifyState();
     void Apply();
+    bool WriteNewLayout(const std::string& path, const RowLabels& labels);
     bool PassesDuplicateLabelTest(const RowLabels& labels);
     void ClearKeys();
     void RefuseName(const std::string& message);
@@ -76,6 +79,7 @@ private:
     Controls c_;
     Window window_;
     FileSystem& files_;
+    const AnsiCodePage& codePage_;
     Engine& engine_;
 };
 

@@ -11,11 +11,24 @@ void WriteLayoutRecords(OutputFile& file, LayoutRecord& buffer, const RowLabels&
     }
 }
 
-void WriteLayoutFile(FileSystem& files, const std::string& path, LayoutRecord& buffer,
-                     const RowLabels& labels) {
-    const auto file = files.OpenForReplacing(path);
+namespace {
+
+void WriteAndClose(std::unique_ptr<OutputFile> file, LayoutRecord& buffer,
+                   const RowLabels& labels) {
     WriteLayoutRecords(*file, buffer, labels);
     file->Close();
+}
+
+} // namespace
+
+void WriteLayoutFile(FileSystem& files, const std::string& path, LayoutRecord& buffer,
+                     const RowLabels& labels) {
+    WriteAndClose(files.OpenForReplacing(path), buffer, labels);
+}
+
+void WriteNewLayoutFile(FileSystem& files, const std::string& path, LayoutRecord& buffer,
+                        const RowLabels& labels) {
+    WriteAndClose(files.OpenForCreating(path), buffer, labels);
 }
 
 void ReadLayoutRows(InputFile& file, LayoutRecord& buffer,

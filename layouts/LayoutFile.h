@@ -23,6 +23,10 @@ void WriteLayoutRecords(OutputFile& file, LayoutRecord& buffer, const RowLabels&
 // part of a layout, and the new file holds the 55 records and nothing else.
 void WriteLayoutFile(FileSystem& files, const std::string& path, LayoutRecord& buffer,
                      const RowLabels& labels);
+// As WriteLayoutFile, for a layout that is new: when a file has appeared at
+// `path` meanwhile, throws RuntimeError FileAlreadyExists and leaves it alone.
+void WriteNewLayoutFile(FileSystem& files, const std::string& path, LayoutRecord& buffer,
+                        const RowLabels& labels);
 
 // Reads a layout file the way the letter table shows it: up to 55 records in
 // sequence through `buffer`; for each record whose code belongs to a row,

@@ -13,9 +13,6 @@ constexpr std::string_view kForbiddenCharacters = "\\/:*?\"<>|";
 
 const char* const kForbiddenCharacterMessage =
     "A layout name cannot contain any of the following characters:\r\\ / : * ? \" < > |";
-const char* const kUnusableCharacterMessage =
-    "The layout name contains a character that cannot be used in a file name, such as a tab. "
-    "Please give another name.";
 const char* const kTrailingBlankOrDotMessage =
     "A layout name cannot end with a blank or a dot. Please give another name.";
 const char* const kTemporaryNameMessage = "Layout names that begin with '~' and end with '.tmp' "
@@ -35,13 +32,38 @@ constexpr std::array<std::string_view, 32> kDeviceNames{
     "LPT0", "LPT1", "LPT2",    "LPT3",    "LPT4",    "LPT5",    "LPT6",    "LPT7",
     "LPT8", "LPT9", "COM\xB9", "COM\xB2", "COM\xB3", "LPT\xB9", "LPT\xB2", "LPT\xB3"};
 
-// Printable ASCII and the printable Latin-1 range, which the Western ANSI
-// code pages share. Control characters (C0 and C1) belong in no file name,
-// and a character that the name box could not give in the ANSI code page
-// arrives as '?', which is refused with the forbidden characters.
-bool IsUsableCharacter(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return (u >= 0x20 && u < 0x7F) || u >= 0xA0;
+// C0, DEL and C1: control characters belong in no file name.
+bool IsControl(char16_t code) {
+    return code < 0x20 || (code >= 0x7F && code <= 0x9F);
+}
+
+bool IsForbidden(char16_t code) {
+    return code < 0x80 && kForbiddenCharacters.find(static_cast<char>(code)) != std::string::npos;
+}
+
+std::string Hex(unsigned value, int digits) {
+    std::string text(static_cast<std::size_t>(digits), '0');
+    for (int i = digits; i-- > 0; value >>= 4)
+        text[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[value & 0xF];
+    return text;
+}
+
+// The message for a character that no file name can hold, naming it by its
+// code, since a control character or stray bytes cannot be shown.
+std::string UnusableCharacterMessage(const AnsiCharacter& character) {
+    std::string named;
+    if (character.code) {
+        named = "the control character U+" + Hex(*character.code, 4);
+    } else {
+        const bool one = character.bytes.size() == 1;
+        named = one ? "the byte" : "the bytes";
+        for (const char byte : character.bytes)
+            named += " 0x" + Hex(static_cast<unsigned char>(byte), 2);
+        named += one ? ", which is" : ", which are";
+        named += " no character of the system's code page";
+    }
+    return "The layout name contains " + named +
+           ", and that cannot be used in a file name. Please give another name.";
 }
 
 bool SameLetters(std::string_view a, std::string_view b) {
@@ -66,12 +88,17 @@ bool IsBlankName(std::string_view name) {
     return name.find_first_not_of(' ') == std::string_view::npos;
 }
 
-std::optional<std::string> FileNameProblem(std::string_view name, std::string_view path) {
-    if (name.find_first_of(kForbiddenCharacters) != std::string_view::npos)
+std::optional<std::string> FileNameProblem(std::string_view name, std::string_view path,
+                                           const AnsiCodePage& codePage) {
+    const std::vector<AnsiCharacter> characters = codePage.Characters(name);
+    const auto forbidden = [](const AnsiCharacter& c) { return c.code && IsForbidden(*c.code); };
+    if (std::any_of(characters.begin(), characters.end(), forbidden))
         return kForbiddenCharacterMessage;
-    if (!std::all_of(name.begin(), name.end(), IsUsableCharacter))
-        return kUnusableCharacterMessage;
-    if (name.ends_with(' ') || name.ends_with('.'))
+    const auto unusable = [](const AnsiCharacter& c) { return !c.code || IsControl(*c.code); };
+    if (const auto found = std::find_if(characters.begin(), characters.end(), unusable);
+        found != characters.end())
+        return UnusableCharacterMessage(*found);
+    if (!characters.empty() && (characters.back().code == u' ' || characters.back().code == u'.'))
         return kTrailingBlankOrDotMessage;
     if (IsDeviceName(name))
         return "The layout name '" + std::string(name) +

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/AnsiCodePage.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,10 +17,13 @@ bool IsBlankName(std::string_view name);
 
 // Why `name` cannot be the name of a plain file in the Layouts folder, where
 // it would be written at `path`: a character that file names may not hold
-// (path separators and the colon among them), a trailing blank or dot (so
+// (path separators and the colon among them, control characters, and bytes
+// that are no character of the code page), a trailing blank or dot (so
 // also "." and ".."), a device name, the form of the temporary files of a
-// save, or a path too long for the system.
-std::optional<std::string> FileNameProblem(std::string_view name, std::string_view path);
+// save, or a path too long for the system. Every other character of the
+// code page is allowed.
+std::optional<std::string> FileNameProblem(std::string_view name, std::string_view path,
+                                           const AnsiCodePage& codePage);
 
 // The refusal of a name that the system would take for a file that is
 // already in the Layouts folder, such as "default" beside "Default".

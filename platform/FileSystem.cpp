@@ -1,5 +1,7 @@
 #include "platform/FileSystem.h"
 
+#include "platform/RuntimeError.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -16,6 +18,8 @@ constexpr std::string_view kSeparators = "/";
 
 constexpr std::string_view kTemporaryPrefix = "~";
 constexpr std::string_view kTemporaryExtension = ".tmp";
+// Files of the temporary form are few; a hundred taken means something is wrong.
+constexpr int kTemporaryAttempts = 100;
 
 } // namespace
 
@@ -26,14 +30,28 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
     return path;
 }
 
-std::string TemporaryPathFor(std::string_view path) {
+std::string TemporaryPathFor(std::string_view path, int attempt) {
     const auto cut = path.find_last_of(kSeparators);
     const std::size_t nameStart = cut == std::string_view::npos ? 0 : cut + 1;
     std::string temporary(path.substr(0, nameStart));
     temporary += kTemporaryPrefix;
     temporary += path.substr(nameStart);
+    if (attempt > 0) {
+        temporary += kTemporaryPrefix;
+        temporary += std::to_string(attempt);
+    }
     temporary += kTemporaryExtension;
     return temporary;
+}
+
+void CreateTemporaryFile(std::string_view path,
+                         const std::function<bool(const std::string& temporaryPath)>& create) {
+    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+        if (create(TemporaryPathFor(path, attempt)))
+            return;
+    }
+    throw RuntimeError(ErrorNumber::PathFileAccessError,
+                       "every temporary name is taken beside " + std::string(path));
 }
 
 bool IsTemporaryFileName(std::string_view name) {

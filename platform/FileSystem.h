@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -44,27 +45,43 @@ public:
     // Opens for writing without cutting the file; a missing file is created.
     virtual std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) = 0;
     // Opens a new, empty file that takes the place of `path` only when
-    // Close() succeeds: the bytes go to the hidden file TemporaryPathFor(path)
-    // beside it, which then replaces `path` in one step and is from then on
-    // an ordinary, visible file. Until then, and whenever a step fails or the
-    // file is dropped without Close(), `path` stays as it was (or missing)
-    // and the temporary file is removed.
+    // Close() succeeds: the bytes go to a hidden temporary file beside it
+    // that the call creates under a name no other file has (see
+    // CreateTemporaryFile), which is shown and then replaces `path` in one
+    // step. Until then, and whenever a step fails or the file is dropped
+    // without Close(), `path` stays as it was (or missing) and the temporary
+    // file is removed. No other file is ever cut, replaced or removed.
     virtual std::unique_ptr<OutputFile> OpenForReplacing(const std::string& path) = 0;
+    // As OpenForReplacing, but the file takes its place only while nothing is
+    // at `path`: when something is there by Close(), Close() throws
+    // RuntimeError FileAlreadyExists and leaves it alone.
+    virtual std::unique_ptr<OutputFile> OpenForCreating(const std::string& path) = 0;
     // Whether anything, file or folder, hidden or not, is found at `path`
     // the way the system finds names: on Windows letter case does not count
     // and a short (8.3) name finds its file too. When the system cannot
     // tell, the path counts as taken.
     virtual bool Exists(const std::string& path) = 0;
+    // The entries of a folder; a folder that is not there has none.
     virtual std::vector<FolderEntry> ListFolder(const std::string& folder) = 0;
+    // Makes the folder at `path` when it is missing; one that is there is
+    // left as it is.
+    virtual void CreateFolder(const std::string& path) = 0;
     virtual void RemoveFile(const std::string& path) = 0;
 };
 
 // Joins a folder and a name with the platform's path separator.
 std::string JoinPath(std::string_view folder, std::string_view name);
 
-// The temporary file of OpenForReplacing(path): "~" + name + ".tmp" in the
-// same folder, so that putting it in place is a rename within one folder.
-std::string TemporaryPathFor(std::string_view path);
+// The temporary files of OpenForReplacing(path) live in the same folder, so
+// that putting one in place is a rename within one folder: "~" + name +
+// ".tmp", or for a later attempt "~" + name + "~" + attempt + ".tmp".
+std::string TemporaryPathFor(std::string_view path, int attempt = 0);
+// Calls `create` with the temporary paths of `path` in turn until it makes
+// one of them, a file that was not there before; `create` returns false when
+// its path is taken. Throws RuntimeError PathFileAccessError when every
+// temporary path is taken.
+void CreateTemporaryFile(std::string_view path,
+                         const std::function<bool(const std::string& temporaryPath)>& create);
 // Whether a file name has the form of those temporary files (letter case
 // of the extension ignored, as Windows ignores it).
 bool IsTemporaryFileName(std::string_view name);

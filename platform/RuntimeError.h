@@ -17,6 +17,7 @@ enum class ErrorNumber : int32_t {
     BadFileName = 52,
     FileNotFound = 53,
     DeviceIoError = 57,
+    FileAlreadyExists = 58,
     PermissionDenied = 70,
     PathFileAccessError = 75,
     PathNotFound = 76,

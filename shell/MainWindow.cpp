@@ -94,7 +94,7 @@ MainWindow::MainWindow(Platform platform, Modules modules, Windows windows, Pict
                cmdCancel, cmdDelete, cmdHide},
               {platform.messages, ApplicationTitle, [this] { return nativeMode_; },
                [this] { ShowLayout(); }},
-              platform.files, modules.engine) {
+              platform.files, platform.codePage, modules.engine) {
     for (const auto& column : design::kLetterColumns)
         lstTessikLetters.AddColumn({std::string(column.header), column.width});
     for (const auto label : kPickerLabels)

@@ -41,6 +41,7 @@ public:
         Application& application;
         TopLevelWindows& windows;
         SystemMenus& systemMenus;
+        const AnsiCodePage& codePage;
     };
     struct Modules {
         Engine& engine;

@@ -77,6 +77,30 @@ void ComboBox::PushState(ControlBackend& backend) const {
     comboBackend_->SetListIndex(listIndex_);
 }
 
+std::optional<int> DropDownChoices::Notified(Notification notification, int selected) {
+    const std::optional<int> item = selected >= 0 ? std::optional<int>(selected) : std::nullopt;
+    const std::optional<int> accepted = std::exchange(acceptedChoice_, std::nullopt);
+    switch (notification) {
+    case Notification::DroppedDown:
+        dropped_ = true;
+        changedWhileDropped_ = false;
+        return std::nullopt;
+    case Notification::SelectionChanged:
+        if (accepted && accepted == item)
+            return std::nullopt;
+        changedWhileDropped_ = dropped_;
+        return item;
+    case Notification::SelectionAccepted:
+        if (std::exchange(dropped_, false) && !changedWhileDropped_)
+            acceptedChoice_ = item;
+        return acceptedChoice_;
+    case Notification::SelectionCancelled:
+        dropped_ = false;
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 void ComboBox::CheckIndex(int index) const {
     if (index < 0 || index >= ListCount())
         throw RuntimeError(ErrorNumber::InvalidArgument,

@@ -3,6 +3,7 @@
 #include "platform/controls/Control.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,31 @@ private:
     std::vector<std::string> items_;
     int listIndex_ = -1;
     ComboBoxBackend* comboBackend_ = nullptr;
+};
+
+// Tells from the notifications of a real drop-down list which of them are
+// the user's choices, each choice once. Clicking the item that the open list
+// already shows changes no selection, so only the end of the selection tells
+// of it; a changed selection is told by both, in either order.
+class DropDownChoices {
+public:
+    enum class Notification {
+        DroppedDown,
+        SelectionChanged,
+        SelectionAccepted,
+        SelectionCancelled
+    };
+
+    // The item chosen, when the notification is a choice; `selected` is the
+    // list's selection as the notification comes.
+    std::optional<int> Notified(Notification notification, int selected);
+
+private:
+    bool dropped_ = false;
+    bool changedWhileDropped_ = false;
+    // The choice that an accepted selection made, which the change
+    // notification of the same selection may still follow.
+    std::optional<int> acceptedChoice_;
 };
 
 } // namespace tessik

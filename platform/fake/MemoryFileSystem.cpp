@@ -58,12 +58,14 @@ private:
     std::size_t failAt_;
 };
 
-// Writes to the temporary file of `path`, which takes the place of `path`
+// Writes to a temporary file of its own, which takes the place of `path`
 // on Close() and is removed when the file is dropped before that.
 class MemoryReplacingFile : public OutputFile {
 public:
-    MemoryReplacingFile(MemoryFileSystem& files, std::string path, std::string temporaryPath)
+    MemoryReplacingFile(MemoryFileSystem& files, std::string path, std::string temporaryPath,
+                        bool replaceExisting)
         : files_(files), path_(std::move(path)), temporaryPath_(std::move(temporaryPath)),
+          replaceExisting_(replaceExisting),
           temporary_(files.files[temporaryPath_], files.failWrite, files.failWriteAt) {}
 
     ~MemoryReplacingFile() override {
@@ -74,8 +76,13 @@ public:
     void Write(std::span<const std::byte> bytes) override { temporary_.Write(bytes); }
 
     void Close() override {
+        files_.hiddenFiles.erase(temporaryPath_);
+        if (files_.beforeReplace)
+            files_.beforeReplace();
         if (files_.failReplace)
             throw RuntimeError(*files_.failReplace, "injected replace failure: " + path_);
+        if (!replaceExisting_ && files_.Exists(path_))
+            throw RuntimeError(ErrorNumber::FileAlreadyExists, "already there: " + path_);
         files_.files[path_] = std::move(files_.files[temporaryPath_]);
         files_.hiddenFiles.erase(path_);
         Forget(temporaryPath_);
@@ -91,6 +98,7 @@ private:
     MemoryFileSystem& files_;
     std::string path_;
     std::string temporaryPath_;
+    bool replaceExisting_;
     MemoryOutputFile temporary_;
     bool replaced_ = false;
 };
@@ -131,16 +139,33 @@ std::unique_ptr<InputFile> MemoryFileSystem::OpenForReading(const std::string& p
 std::unique_ptr<OutputFile> MemoryFileSystem::OpenForWriting(const std::string& path) {
     if (failOpenForWriting)
         throw RuntimeError(*failOpenForWriting, "injected open failure: " + path);
+    ThrowWhenFolderMissing(path);
     return std::make_unique<MemoryOutputFile>(files[path], failWrite, failWriteAt);
 }
 
 std::unique_ptr<OutputFile> MemoryFileSystem::OpenForReplacing(const std::string& path) {
+    return OpenTemporaryFor(path, true);
+}
+
+std::unique_ptr<OutputFile> MemoryFileSystem::OpenForCreating(const std::string& path) {
+    return OpenTemporaryFor(path, false);
+}
+
+std::unique_ptr<OutputFile> MemoryFileSystem::OpenTemporaryFor(const std::string& path,
+                                                               bool replaceExisting) {
     if (failOpenForWriting)
         throw RuntimeError(*failOpenForWriting, "injected open failure: " + path);
-    const std::string temporaryPath = TemporaryPathFor(path);
-    files[temporaryPath].clear();
-    hiddenFiles.insert(temporaryPath);
-    return std::make_unique<MemoryReplacingFile>(*this, path, temporaryPath);
+    ThrowWhenFolderMissing(path);
+    std::unique_ptr<OutputFile> file;
+    CreateTemporaryFile(path, [&](const std::string& temporaryPath) {
+        if (Exists(temporaryPath))
+            return false;
+        files[temporaryPath].clear();
+        hiddenFiles.insert(temporaryPath);
+        file = std::make_unique<MemoryReplacingFile>(*this, path, temporaryPath, replaceExisting);
+        return true;
+    });
+    return file;
 }
 
 bool MemoryFileSystem::Exists(const std::string& path) {
@@ -161,6 +186,15 @@ std::vector<FolderEntry> MemoryFileSystem::ListFolder(const std::string& folder)
             entries.push_back(entry);
     }
     return entries;
+}
+
+void MemoryFileSystem::CreateFolder(const std::string& path) {
+    missingFolders.erase(path);
+}
+
+void MemoryFileSystem::ThrowWhenFolderMissing(const std::string& path) const {
+    if (missingFolders.count(ParentOf(path)) > 0)
+        throw RuntimeError(ErrorNumber::PathNotFound, "path not found: " + path);
 }
 
 void MemoryFileSystem::RemoveFile(const std::string& path) {

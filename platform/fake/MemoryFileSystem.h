@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 #include "platform/RuntimeError.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -29,15 +30,28 @@ public:
     // Thrown by the Close() of a replacing file, when it would put the
     // written file in place.
     std::optional<ErrorNumber> failReplace;
+    // Run by the Close() of a replacing file before it puts the written file
+    // in place, as another program might change the folder meanwhile.
+    std::function<void()> beforeReplace;
+    // Folders that are not there: they list as empty and no file can be
+    // created in them (PathNotFound) until CreateFolder makes them.
+    std::set<std::string> missingFolders;
 
     std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
     std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override;
-    // Fails as OpenForWriting does (failOpenForWriting, failWrite).
+    // Fail as OpenForWriting does (failOpenForWriting, failWrite). The
+    // temporary file is listed as hidden until it takes its place.
     std::unique_ptr<OutputFile> OpenForReplacing(const std::string& path) override;
+    std::unique_ptr<OutputFile> OpenForCreating(const std::string& path) override;
     // Letter case does not count, for ASCII and Latin-1 letters alike.
     bool Exists(const std::string& path) override;
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
+    void CreateFolder(const std::string& path) override;
     void RemoveFile(const std::string& path) override;
+
+private:
+    std::unique_ptr<OutputFile> OpenTemporaryFor(const std::string& path, bool replaceExisting);
+    void ThrowWhenFolderMissing(const std::string& path) const;
 };
 
 } // namespace tessik

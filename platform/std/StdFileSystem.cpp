@@ -47,15 +47,24 @@ private:
     std::fstream stream_;
 };
 
-// Writes to the temporary file of `path` and renames it over `path` on
-// Close(); dropped before that, it removes the temporary file.
+// Writes to a temporary file of its own beside `path` and renames it over
+// `path` on Close(); dropped before that, it removes the temporary file.
 class StdReplacingFile : public OutputFile {
 public:
-    explicit StdReplacingFile(std::string path)
-        : path_(std::move(path)), temporaryPath_(TemporaryPathFor(path_)),
-          stream_(temporaryPath_, std::ios::binary | std::ios::trunc) {
-        if (!stream_)
-            throw RuntimeError(ErrorNumber::PathFileAccessError, "cannot write: " + path_);
+    StdReplacingFile(std::string path, bool replaceExisting)
+        : path_(std::move(path)), replaceExisting_(replaceExisting) {
+        // The library has no exclusive create, so a taken name is looked for
+        // first; the tool is the only writer while it runs.
+        CreateTemporaryFile(path_, [this](const std::string& temporaryPath) {
+            std::error_code ignored;
+            if (fs::symlink_status(temporaryPath, ignored).type() != fs::file_type::not_found)
+                return false;
+            stream_.open(temporaryPath, std::ios::binary | std::ios::trunc);
+            if (!stream_)
+                throw RuntimeError(ErrorNumber::PathFileAccessError, "cannot write: " + path_);
+            temporaryPath_ = temporaryPath;
+            return true;
+        });
     }
 
     ~StdReplacingFile() override {
@@ -78,6 +87,9 @@ public:
         if (!stream_)
             throw RuntimeError(ErrorNumber::DeviceIoError, "cannot write: " + path_);
         std::error_code error;
+        if (!replaceExisting_ &&
+            fs::symlink_status(path_, error).type() != fs::file_type::not_found)
+            throw RuntimeError(ErrorNumber::FileAlreadyExists, "already there: " + path_);
         fs::rename(temporaryPath_, path_, error);
         if (error)
             throw RuntimeError(ErrorNumber::PathFileAccessError,
@@ -87,6 +99,7 @@ public:
 
 private:
     std::string path_;
+    bool replaceExisting_;
     std::string temporaryPath_;
     std::ofstream stream_;
     bool replaced_ = false;
@@ -124,7 +137,11 @@ std::unique_ptr<OutputFile> StdFileSystem::OpenForWriting(const std::string& pat
 }
 
 std::unique_ptr<OutputFile> StdFileSystem::OpenForReplacing(const std::string& path) {
-    return std::make_unique<StdReplacingFile>(path);
+    return std::make_unique<StdReplacingFile>(path, true);
+}
+
+std::unique_ptr<OutputFile> StdFileSystem::OpenForCreating(const std::string& path) {
+    return std::make_unique<StdReplacingFile>(path, false);
 }
 
 bool StdFileSystem::Exists(const std::string& path) {
@@ -140,9 +157,18 @@ std::vector<FolderEntry> StdFileSystem::ListFolder(const std::string& folder) {
         const std::string name = entry.path().filename().string();
         entries.push_back({name, entry.is_directory(), !name.empty() && name[0] == '.', false});
     }
+    if (error == std::errc::no_such_file_or_directory)
+        return {};
     if (error)
         throw RuntimeError(ErrorNumber::PathNotFound, "cannot list: " + folder);
     return entries;
+}
+
+void StdFileSystem::CreateFolder(const std::string& path) {
+    std::error_code error;
+    fs::create_directory(path, error);
+    if (error)
+        throw RuntimeError(ErrorNumber::PathNotFound, "cannot create: " + path);
 }
 
 void StdFileSystem::RemoveFile(const std::string& path) {

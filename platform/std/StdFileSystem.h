@@ -12,8 +12,10 @@ public:
     std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
     std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override;
     std::unique_ptr<OutputFile> OpenForReplacing(const std::string& path) override;
+    std::unique_ptr<OutputFile> OpenForCreating(const std::string& path) override;
     bool Exists(const std::string& path) override;
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
+    void CreateFolder(const std::string& path) override;
     void RemoveFile(const std::string& path) override;
 };
 

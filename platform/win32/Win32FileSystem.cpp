@@ -28,6 +28,10 @@ namespace {
     case ERROR_LOCK_VIOLATION:
         number = ErrorNumber::PathFileAccessError;
         break;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        number = ErrorNumber::FileAlreadyExists;
+        break;
     case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:
     case ERROR_FILENAME_EXCED_RANGE:
@@ -120,13 +124,14 @@ private:
     std::string path_;
 };
 
-// Writes to a hidden temporary file and puts it in place of the target
-// only when Close() succeeds; otherwise the temporary file goes again.
+// Writes to a hidden temporary file of its own and puts it in place of the
+// target only when Close() succeeds; otherwise the temporary file goes again.
 class Win32ReplacingFile final : public OutputFile {
 public:
-    Win32ReplacingFile(HANDLE handle, std::string temporaryPath, std::string path)
+    Win32ReplacingFile(HANDLE handle, std::string temporaryPath, std::string path,
+                       bool replaceExisting)
         : temporary_(handle, temporaryPath), temporaryPath_(std::move(temporaryPath)),
-          path_(std::move(path)) {}
+          path_(std::move(path)), replaceExisting_(replaceExisting) {}
     ~Win32ReplacingFile() override {
         if (!replaced_) {
             temporary_.Drop();
@@ -140,24 +145,43 @@ public:
 
     void Close() override {
         temporary_.FlushAndClose();
-        if (!MoveFileExA(temporaryPath_.c_str(), path_.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            ThrowLastError("cannot replace", path_);
+        // Shown before the move, which keeps the attribute: a hidden file is
+        // left out of the layout list, and nothing may fail after the move.
+        if (!SetFileAttributesA(temporaryPath_.c_str(), FILE_ATTRIBUTE_NORMAL))
+            ThrowLastError("cannot show", temporaryPath_);
+        const DWORD replacing = replaceExisting_ ? MOVEFILE_REPLACE_EXISTING : 0;
+        if (!MoveFileExA(temporaryPath_.c_str(), path_.c_str(), replacing | MOVEFILE_WRITE_THROUGH))
+            ThrowLastError("cannot put in place", path_);
         replaced_ = true;
-        // The moved file keeps the temporary file's hidden attribute, and a
-        // hidden file is left out of the layout list.
-        const DWORD attributes = GetFileAttributesA(path_.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES ||
-            !SetFileAttributesA(path_.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_HIDDEN}))
-            ThrowLastError("cannot show", path_);
     }
 
 private:
     Win32OutputFile temporary_;
     std::string temporaryPath_;
     std::string path_;
+    bool replaceExisting_;
     bool replaced_ = false;
 };
+
+// Hidden from the start, so a crash before the move leaves no entry in the
+// layout list. CREATE_NEW never takes over a file that is already there,
+// visible or hidden: that one belongs to someone else.
+std::unique_ptr<OutputFile> OpenTemporaryFor(const std::string& path, bool replaceExisting) {
+    std::unique_ptr<OutputFile> file;
+    CreateTemporaryFile(path, [&](const std::string& temporaryPath) {
+        const HANDLE handle = CreateFileA(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr,
+                                          CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr);
+        if (handle == INVALID_HANDLE_VALUE) {
+            const DWORD error = GetLastError();
+            if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS)
+                return false;
+            ThrowLastError("cannot create", temporaryPath);
+        }
+        file = std::make_unique<Win32ReplacingFile>(handle, temporaryPath, path, replaceExisting);
+        return true;
+    });
+    return file;
+}
 
 } // namespace
 
@@ -180,16 +204,11 @@ std::unique_ptr<OutputFile> Win32FileSystem::OpenForWriting(const std::string& p
 }
 
 std::unique_ptr<OutputFile> Win32FileSystem::OpenForReplacing(const std::string& path) {
-    // Hidden from the start, so a crash before the move leaves no entry in
-    // the layout list; CREATE_ALWAYS with the hidden attribute also takes
-    // over a hidden file left by such a crash, where a plain file would be
-    // refused.
-    const std::string temporaryPath = TemporaryPathFor(path);
-    const HANDLE handle = CreateFileA(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr,
-                                      CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        ThrowLastError("cannot create", temporaryPath);
-    return std::make_unique<Win32ReplacingFile>(handle, temporaryPath, path);
+    return OpenTemporaryFor(path, true);
+}
+
+std::unique_ptr<OutputFile> Win32FileSystem::OpenForCreating(const std::string& path) {
+    return OpenTemporaryFor(path, false);
 }
 
 bool Win32FileSystem::Exists(const std::string& path) {
@@ -206,7 +225,9 @@ std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& folder) 
     WIN32_FIND_DATAA found;
     const HANDLE search = FindFirstFileA(JoinPath(folder, "*.*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) {
-        if (GetLastError() == ERROR_FILE_NOT_FOUND)
+        // "Path not found" is the folder itself missing: no layouts yet.
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
             return entries;
         ThrowLastError("cannot list", folder);
     }
@@ -218,6 +239,11 @@ std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& folder) 
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return entries;
+}
+
+void Win32FileSystem::CreateFolder(const std::string& path) {
+    if (!CreateDirectoryA(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+        ThrowLastError("cannot create", path);
 }
 
 void Win32FileSystem::RemoveFile(const std::string& path) {

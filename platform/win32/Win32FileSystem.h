@@ -11,9 +11,11 @@ public:
     std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
     std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override;
     std::unique_ptr<OutputFile> OpenForReplacing(const std::string& path) override;
+    std::unique_ptr<OutputFile> OpenForCreating(const std::string& path) override;
     bool Exists(const std::string& path) override;
     // Every entry the system lists, "." and ".." included, with its kind.
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
+    void CreateFolder(const std::string& path) override;
     void RemoveFile(const std::string& path) override;
 };
 

@@ -172,6 +172,22 @@ HBITMAP LoadLetterStrip(int cellSize) {
     return stretched;
 }
 
+std::optional<DropDownChoices::Notification> DropDownNotification(int code) {
+    using enum DropDownChoices::Notification;
+    switch (code) {
+    case CBN_DROPDOWN:
+        return DroppedDown;
+    case CBN_SELCHANGE:
+        return SelectionChanged;
+    case CBN_SELENDOK:
+        return SelectionAccepted;
+    case CBN_SELENDCANCEL:
+        return SelectionCancelled;
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 // The logic bound to the window, and how each control's notifications
@@ -378,12 +394,16 @@ void Win32MainWindow::Bind(MainWindow& logic, MessageDialog& messages,
         const design::Control& design, ComboBox& object) {
         const WindowHandle window = children_[IndexOf(design)];
         auto backend = std::make_unique<Backend>(window, scale_, echo_);
-        binding.commands[attach(design, object, std::move(backend))] = [&object, window](int code) {
-            const auto selected =
-                static_cast<int>(SendMessageA(ToHwnd(window), CB_GETCURSEL, 0, 0));
-            if (code == CBN_SELCHANGE && selected >= 0)
-                object.UserSelected(selected);
-        };
+        binding.commands[attach(design, object, std::move(backend))] =
+            [&object, window, choices = DropDownChoices()](int code) mutable {
+                const auto notification = DropDownNotification(code);
+                if (!notification)
+                    return;
+                const auto selected =
+                    static_cast<int>(SendMessageA(ToHwnd(window), CB_GETCURSEL, 0, 0));
+                if (const auto chosen = choices.Notified(*notification, selected))
+                    object.UserSelected(*chosen);
+            };
     };
 
     attach(design::lstTessikLetters, logic.lstTessikLetters,

@@ -28,7 +28,9 @@ def notches(rows: int) -> int:
     return -(-rows // WHEEL_ROWS)
 
 
-class TessikEditorTest(TessikWindowTestCase):
+class EditorDriver(TessikWindowTestCase):
+    """A person at the editor: picks keys, switches the input mode, chooses
+    layouts and types with them."""
 
     def keys(self, window: dict) -> list:
         return [row["key"] for row in control(window, LETTERS)["rows"]]
@@ -98,6 +100,9 @@ class TessikEditorTest(TessikWindowTestCase):
         self.session.input.type(text)
         expected = before + predicted_text(layout, text)
         return self.target.wait_for_text(expected).removeprefix(before)
+
+
+class TessikEditorTest(EditorDriver):
 
     def test_save_after_new_cancel_and_apply_changes(self):
         tessik = Tessik(self.session)

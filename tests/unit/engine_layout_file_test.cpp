@@ -172,17 +172,25 @@ TEST(EngineLoadKeyMap, ReadsTheFileOfTheCurrentLayoutInTheLayoutsFolder) {
     EXPECT_EQ(rig.Slot("k "), 0x0995);
 }
 
-TEST(EngineLoadKeyMap, ReadFailureIsRaisedToTheCaller) {
-    EngineRig rig;
-    rig.AddLayoutFile("Bad", LayoutBytes(FiftyFiveDistinctLabels()));
-    rig.files.failRead = ErrorNumber::DeviceIoError;
-    rig.files.failReadAt = 100;
-    rig.engine.CurrentLayoutName = "Bad";
-    try {
-        rig.engine.LoadKeyMap();
-        FAIL() << "a failing read was not raised";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.Number(), 57);
+TEST(EngineLoadKeyMap, ReadFailureIsRaisedToTheCallerAndLeavesAnEmptyMap) {
+    const Layout layout = FiftyFiveDistinctLabels();
+    // The read of each record in turn fails, the first one included.
+    std::size_t recordStart = 0;
+    for (const auto& [label, code] : layout) {
+        EngineRig rig;
+        rig.Use(layout, "Good");
+        rig.AddLayoutFile("Bad", LayoutBytes(layout));
+        rig.files.failRead = ErrorNumber::DeviceIoError;
+        rig.files.failReadAt = recordStart;
+        rig.engine.CurrentLayoutName = "Bad";
+        try {
+            rig.engine.LoadKeyMap();
+            ADD_FAILURE() << "a failing read of " << label << " was not raised";
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.Number(), 57);
+        }
+        EXPECT_EQ(AllSlots(rig), kEmptyMap) << "failing at " << label;
+        recordStart += 6 + label.size();
     }
 }
 

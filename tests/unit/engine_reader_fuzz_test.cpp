@@ -54,10 +54,14 @@ public:
     std::unique_ptr<OutputFile> OpenForReplacing(const std::string& path) override {
         throw Unexpected(path);
     }
+    std::unique_ptr<OutputFile> OpenForCreating(const std::string& path) override {
+        throw Unexpected(path);
+    }
     bool Exists(const std::string& path) override { throw Unexpected(path); }
     std::vector<FolderEntry> ListFolder(const std::string& path) override {
         throw Unexpected(path);
     }
+    void CreateFolder(const std::string& path) override { throw Unexpected(path); }
     void RemoveFile(const std::string& path) override { throw Unexpected(path); }
 
 private:

@@ -6,6 +6,7 @@
 #include "layouts/LayoutList.h"
 #include "layouts/LayoutName.h"
 #include "platform/controls/Form.h"
+#include "platform/fake/FakeAnsiCodePage.h"
 #include "platform/fake/MemoryFileSystem.h"
 
 #include <gtest/gtest.h>
@@ -46,8 +47,11 @@ TEST(DuplicateLabelTest, ReportsTheFirstPairInRowOrder) {
 
 using Names = std::vector<std::string>;
 
-std::optional<std::string> Problem(const std::string& name) {
-    return FileNameProblem(name, "C:\\Tessik\\Layouts\\" + name);
+std::optional<std::string> Problem(const std::string& name,
+                                   FakeAnsiCodePage::Page page = FakeAnsiCodePage::Page::Western) {
+    FakeAnsiCodePage codePage;
+    codePage.page = page;
+    return FileNameProblem(name, "C:\\Tessik\\Layouts\\" + name, codePage);
 }
 
 TEST(LayoutNameTest, RefusesWhatCannotBeAPlainFileInTheLayoutsFolder) {
@@ -58,7 +62,7 @@ TEST(LayoutNameTest, RefusesWhatCannotBeAPlainFileInTheLayoutsFolder) {
         EXPECT_EQ(Problem(name), forbidden) << name;
 
     for (const std::string& name :
-         Names{"tab\there", std::string("nul\0l", 5), "line\rbreak", "\x7F", "c1 \x85 control"})
+         Names{"tab\there", std::string("nul\0l", 5), "line\rbreak", "\x7F", "c1 \x81 control"})
         EXPECT_NE(Problem(name).value_or("").find("cannot be used in a file name"),
                   std::string::npos)
             << name;
@@ -82,9 +86,33 @@ TEST(LayoutNameTest, RefusesWhatCannotBeAPlainFileInTheLayoutsFolder) {
     // The temporary file of a save adds five characters to the path.
     const std::string folder = "C:\\Tessik\\Layouts\\";
     const std::string fits(259 - folder.size() - 5, 'x');
-    EXPECT_EQ(FileNameProblem(fits, folder + fits), std::nullopt);
-    EXPECT_EQ(FileNameProblem(fits + "x", folder + fits + "x"),
+    const FakeAnsiCodePage western;
+    EXPECT_EQ(FileNameProblem(fits, folder + fits, western), std::nullopt);
+    EXPECT_EQ(FileNameProblem(fits + "x", folder + fits + "x", western),
               "The layout name is too long. Please give a shorter name.");
+}
+
+TEST(LayoutNameTest, JudgesCharactersOfTheCodePageAndNamesTheOneRefused) {
+    const std::string end = ", and that cannot be used in a file name. Please give another name.";
+    EXPECT_EQ(Problem("tab\there"), "The layout name contains the control character U+0009" + end);
+    EXPECT_EQ(Problem("c1\x9D"), "The layout name contains the control character U+009D" + end);
+
+    // A double-byte page: a trail byte is no backslash, blank or dot, and a
+    // lead byte without its trail, or stray bytes, are no character.
+    const auto doubleByte = FakeAnsiCodePage::Page::DoubleByte;
+    for (const std::string& name : Names{"\x95\x5C", "\x82\xA0\x82\xA2 \xB1\xB2", "a\x81\x40"})
+        EXPECT_EQ(Problem(name, doubleByte), std::nullopt) << name;
+    const std::string noCharacter = " no character of the system's code page" + end;
+    EXPECT_EQ(Problem("ab\x81", doubleByte),
+              "The layout name contains the byte 0x81, which is" + noCharacter);
+    EXPECT_EQ(Problem("\x95\x5C\x81\x20", doubleByte),
+              "The layout name contains the bytes 0x81 0x20, which are" + noCharacter);
+    EXPECT_EQ(Problem("x\xA0", doubleByte),
+              "The layout name contains the byte 0xA0, which is" + noCharacter);
+    EXPECT_NE(Problem("a\\\x95\x5C", doubleByte).value_or("").find("following characters"),
+              std::string::npos);
+    EXPECT_NE(Problem("\x95\x5C.", doubleByte).value_or("").find("end with a blank or a dot"),
+              std::string::npos);
 }
 
 TEST(LayoutNameTest, AcceptsOrdinaryNamesAsTyped) {
@@ -92,6 +120,11 @@ TEST(LayoutNameTest, AcceptsOrdinaryNamesAsTyped) {
          Names{"Mine", "  Mine", "Phonetic 2", "My.layout", ".hidden", "CONSOLE", "COM10", "con-1",
                "LPT", "~Mine", "Mine.tmp", "Bangla (Probhat)", "caf\xE9",
                "a;b,c=d+e[f]{g}'h'!@#$%^&()"})
+        EXPECT_EQ(Problem(name), std::nullopt) << name;
+
+    // Every printable character of the code page, 0x80 to 0x9F of 1252 too.
+    for (const std::string& name :
+         Names{"Rahim\x92s layout", "Bangla \x96 phonetic", "\x80 \x85", "\x8A\x9C\x9F\x99"})
         EXPECT_EQ(Problem(name), std::nullopt) << name;
 
     EXPECT_TRUE(IsBlankName(""));

@@ -2,9 +2,12 @@
 #include "layouts/LayoutFile.h"
 #include "platform/RuntimeError.h"
 #include "platform/fake/MemoryFileSystem.h"
+#include "platform/std/StdFileSystem.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -145,6 +148,40 @@ TEST(LayoutFile, ReadsBackWhatItWrote) {
     RowLabels garbage;
     garbage.fill("?");
     EXPECT_EQ(Show(files, garbage), labels);
+}
+
+// The same rules on the disk: a missing folder lists as empty, someone's
+// file with the temporary name stays, and a new layout replaces nothing.
+TEST(LayoutFileWriter, OnTheDiskLeavesEveryFileItDidNotMake) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(testing::TempDir()) / "tessik-layouts";
+    fs::remove_all(folder);
+    StdFileSystem files;
+    EXPECT_TRUE(files.ListFolder(folder.string()).empty());
+    files.CreateFolder(folder.string());
+    const auto write = [](const fs::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    };
+    const auto read = [](const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    write(folder / "~Mine.tmp", "theirs");
+
+    LayoutRecord buffer;
+    WriteNewLayoutFile(files, (folder / "Mine").string(), buffer, LabelsFor({{1, "a "}}));
+    WriteLayoutFile(files, (folder / "Mine").string(), buffer, LabelsFor({{1, "b "}}));
+    EXPECT_EQ(read(folder / "~Mine.tmp"), "theirs");
+    EXPECT_EQ(read(folder / "Mine").substr(0, 8), Record(0x0985, "b "));
+    try {
+        WriteNewLayoutFile(files, (folder / "Mine").string(), buffer, RowLabels{});
+        ADD_FAILURE() << "an existing file was replaced";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.Number(), 58);
+    }
+    EXPECT_EQ(read(folder / "Mine").substr(0, 8), Record(0x0985, "b "));
+    EXPECT_EQ(files.ListFolder(folder.string()).size(), 2u);
+    fs::remove_all(folder);
 }
 
 } // namespace

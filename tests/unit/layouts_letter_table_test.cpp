@@ -29,10 +29,14 @@ public:
     std::unique_ptr<OutputFile> OpenForReplacing(const std::string& path) override {
         return memory.OpenForReplacing(path);
     }
+    std::unique_ptr<OutputFile> OpenForCreating(const std::string& path) override {
+        return memory.OpenForCreating(path);
+    }
     bool Exists(const std::string& path) override { return memory.Exists(path); }
     std::vector<FolderEntry> ListFolder(const std::string& folder) override {
         return memory.ListFolder(folder);
     }
+    void CreateFolder(const std::string& path) override { memory.CreateFolder(path); }
     void RemoveFile(const std::string& path) override { memory.RemoveFile(path); }
 
 private:

@@ -83,6 +83,51 @@ TEST_F(Controls, DropDownListSelectsByTextAndRaisesItsClick) {
     EXPECT_EQ(clicks, 3);
 }
 
+TEST(DropDownChoices, EveryChoiceCountsOnceWhateverOrderTheNotificationsCome) {
+    using enum DropDownChoices::Notification;
+    using Step = std::pair<DropDownChoices::Notification, int>;
+    // The choices that a sequence of (notification, selection) makes.
+    const auto choices = [](std::initializer_list<Step> steps) {
+        DropDownChoices dropDown;
+        std::vector<int> chosen;
+        for (const auto& [notification, selected] : steps) {
+            if (const auto item = dropDown.Notified(notification, selected))
+                chosen.push_back(*item);
+        }
+        return chosen;
+    };
+    // The item already shown, clicked: no change, only the end tells.
+    EXPECT_EQ(choices({{DroppedDown, 4}, {SelectionAccepted, 4}}), std::vector<int>{4});
+    EXPECT_EQ(choices({{DroppedDown, 4}, {SelectionAccepted, 4}, {SelectionChanged, 4}}),
+              std::vector<int>{4});
+    // Another item: the end first (as Wine sends them) or the change first.
+    EXPECT_EQ(choices({{DroppedDown, 4}, {SelectionAccepted, 7}, {SelectionChanged, 7}}),
+              std::vector<int>{7});
+    EXPECT_EQ(choices({{DroppedDown, 4}, {SelectionChanged, 7}, {SelectionAccepted, 7}}),
+              std::vector<int>{7});
+    // Arrow keys in the open list choose each time; Return adds nothing.
+    EXPECT_EQ(choices({{DroppedDown, 4},
+                       {SelectionChanged, 5},
+                       {SelectionChanged, 4},
+                       {SelectionAccepted, 4}}),
+              (std::vector<int>{5, 4}));
+    // A cancelled list chooses nothing; a closed one chooses by its changes.
+    EXPECT_EQ(choices({{DroppedDown, 4},
+                       {SelectionCancelled, 4},
+                       {SelectionAccepted, 4},
+                       {SelectionChanged, 5},
+                       {SelectionChanged, 4},
+                       {SelectionChanged, -1}}),
+              (std::vector<int>{5, 4}));
+    // An accepted choice is not taken for the next change of its item.
+    EXPECT_EQ(choices({{DroppedDown, 4},
+                       {SelectionAccepted, 4},
+                       {DroppedDown, 4},
+                       {SelectionChanged, 4},
+                       {SelectionAccepted, 4}}),
+              (std::vector<int>{4, 4}));
+}
+
 TEST_F(Controls, RemovingItemsKeepsTheSelectionOnItsItem) {
     for (const char* name : {"A", "B", "C", "D"})
         list.AddItem(name);

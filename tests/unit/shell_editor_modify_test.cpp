@@ -76,6 +76,15 @@ TEST_F(ModifyLayout, ApplyingWithoutChangesRewritesTheSameFile) {
     EXPECT_EQ(State(), BrowseState(false));
     EXPECT_EQ(FileOf("Phonetic"), written);
     EXPECT_EQ(Table(), PhoneticLabels());
+
+    // Someone's file with the form of the temporary file is left alone.
+    files.files[LayoutPath("~Phonetic.tmp")] = "not a layout";
+    files.files[LayoutPath("Phonetic")] += "stale";
+    ClickModify();
+    ClickModify();
+    EXPECT_EQ(FileOf("Phonetic"), written);
+    EXPECT_EQ(FileOf("~Phonetic.tmp"), "not a layout");
+    EXPECT_EQ(files.files.size(), 3u);
 }
 
 TEST_F(ModifyLayout, AppliedChangesTypeAtOnceAndShowInTheTable) {

@@ -232,6 +232,35 @@ TEST_F(NewLayout, AFailedWriteIsReportedAndLeavesTheListAndTheFilesAsTheyWere) {
     EXPECT_EQ(window->cmbLayouts.Items().back(), "Mine");
 }
 
+TEST_F(NewLayout, SaveNeverCutsReplacesOrRemovesAFileItDidNotMake) {
+    // Someone's visible file with the form of a save's temporary file.
+    const std::string theirs = "not a layout";
+    files.files[LayoutPath("~Mine.tmp")] = theirs;
+    ClickNew();
+    GiveKeys(DefaultLabels());
+    TypeName("Mine");
+    ClickSave();
+    EXPECT_TRUE(NewMessages().empty());
+    EXPECT_EQ(FileOf("~Mine.tmp"), theirs);
+    EXPECT_EQ(FileOf("Mine"), FileOf("Default"));
+    EXPECT_EQ(files.files.size(), 4u);
+    EXPECT_TRUE(files.hiddenFiles.empty());
+
+    // A file that takes the name after the tests stays as it is.
+    ClickNew();
+    GiveKeys(DefaultLabels());
+    TypeName("Late");
+    files.beforeReplace = [this, theirs] { files.files[LayoutPath("late")] = theirs; };
+    ClickSave();
+    EXPECT_EQ(NewMessages(), std::vector<std::string>{"The layout name 'Late' is already exists. "
+                                                      "Please give another name."});
+    EXPECT_EQ(FileOf("late"), theirs);
+    EXPECT_EQ(files.files.count(LayoutPath("Late")), 0u);
+    EXPECT_EQ(files.files.size(), 5u);
+    EXPECT_EQ(window->cmbLayouts.ListCount(), 3);
+    EXPECT_EQ(State(), NewLayoutState("Late"));
+}
+
 TEST_F(NewLayout, ALayoutChosenWhileCreatingOneFillsTheTableThatSaveStores) {
     ClickNew();
     GiveKey(0, "z ");

@@ -53,10 +53,11 @@ MainWindow& Program::Start() {
     // The process of an earlier start has ended, and its hot key with it.
     std::erase_if(hotKeySystem.hotKeys,
                   [](const auto& hotKey) { return hotKey.second.window == kMainWindow; });
-    window.emplace(
-        MainWindow::Platform{messages, tray, registry, files, application, desktop, systemMenus},
-        MainWindow::Modules{engine, hooks, hotKey}, MainWindow::Windows{kMainWindow, kHotkeyTarget},
-        MainWindow::Pictures{kTessikIcon, kEnglishIcon}, kLayouts, DisplayScale{});
+    window.emplace(MainWindow::Platform{messages, tray, registry, files, application, desktop,
+                                        systemMenus, codePage},
+                   MainWindow::Modules{engine, hooks, hotKey},
+                   MainWindow::Windows{kMainWindow, kHotkeyTarget},
+                   MainWindow::Pictures{kTessikIcon, kEnglishIcon}, kLayouts, DisplayScale{});
     window->Load();
     return *window;
 }

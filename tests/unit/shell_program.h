@@ -7,6 +7,7 @@
 #include "engine/Engine.h"
 #include "engine/HookLifecycle.h"
 #include "engine/LayoutRecord.h"
+#include "platform/fake/FakeAnsiCodePage.h"
 #include "platform/fake/FakeDesktop.h"
 #include "platform/fake/FakeHotKeySystem.h"
 #include "platform/fake/FakeKeyboard.h"
@@ -76,6 +77,7 @@ protected:
     std::vector<std::string> KeyColumn() const;
 
     MemoryFileSystem files;
+    FakeAnsiCodePage codePage;
     FakeKeyState keys;
     FakeHookChain hookChain;
     RecordingInjector injector;

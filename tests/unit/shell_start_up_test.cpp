@@ -1,3 +1,4 @@
+#include "layouts/KeyPicker.h"
 #include "shell/CloseCommand.h"
 #include "shell/InternalError.h"
 #include "shell_program.h"
@@ -62,6 +63,32 @@ TEST_F(StartUp, AStoredLayoutThatIsGoneOrEmptyFallsBackToDefault) {
         tray.Restart();
         hotKeySystem.hotKeys.clear();
     }
+}
+
+TEST_F(StartUp, WithoutALayoutsFolderStartUpGoesOnAndTheFirstSaveMakesTheFolder) {
+    files.files.clear();
+    files.missingFolders.insert(kLayouts);
+    MainWindow& w = Start();
+
+    // As with a folder of no layouts: the one report of the missing layout.
+    EXPECT_EQ(w.cmbLayouts.ListCount(), 0);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, InternalErrorText(383));
+    EXPECT_EQ(w.lstTessikLetters.RowCount(), 55);
+    EXPECT_EQ(tray.icons.size(), 1u);
+    EXPECT_EQ(hotKeySystem.hotKeys.size(), 1u);
+
+    w.cmdNew.Click();
+    for (int row = 0; row < w.lstTessikLetters.RowCount(); ++row)
+        w.lstTessikLetters.SetRowText(row, std::string(kPickerLabels[row]));
+    w.txtLayoutName.SetText("Mine");
+    w.cmdSave.Click();
+    // Back in the browse state the table shows the current layout, and
+    // there is none: its file is not found, as with an empty folder.
+    EXPECT_EQ(messages.shown.back().text, InternalErrorText(53));
+    EXPECT_TRUE(files.missingFolders.empty());
+    EXPECT_EQ(files.files.count(LayoutPath("Mine")), 1u);
+    EXPECT_EQ(w.cmbLayouts.Items(), std::vector<std::string>{"Mine"});
 }
 
 TEST_F(StartUp, ASecondCopyHandsOverToTheFirstAndEnds) {

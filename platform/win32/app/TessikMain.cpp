@@ -4,6 +4,7 @@
 #include "engine/Engine.h"
 #include "engine/HookLifecycle.h"
 #include "engine/HookWatchdog.h"
+#include "platform/win32/Win32AnsiCodePage.h"
 #include "platform/win32/Win32Application.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32HelpViewer.h"
@@ -84,7 +85,8 @@ int RunProgram() {
     Win32Registry registry;
     Win32TopLevelWindows windows;
     Win32SystemMenus systemMenus;
-    MainWindow logic({messages, tray, registry, files, application, windows, systemMenus},
+    Win32AnsiCodePage codePage;
+    MainWindow logic({messages, tray, registry, files, application, windows, systemMenus, codePage},
                      {engine, hooks, hotKey}, {window.Handle(), window.HotkeyTarget()},
                      {imgTessik, imgEnglish}, layoutsFolder, window.Scale());
     Win32PopupMenus popupMenus(window.Handle(), window.HelpMenu(), window.Scale());

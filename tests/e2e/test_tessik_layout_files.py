@@ -1,0 +1,155 @@
+"""Layout files and names in tessik.exe's real window under Wine: a start
+without a Layouts folder, whose first Save makes it; a name with a character
+of the ANSI code page beyond ASCII; a visible file with the name of a save's
+temporary file, left alone by Save and Apply Changes; and the key picker's
+item chosen again with a click."""
+
+import contextlib
+import subprocess
+import sys
+import unittest
+
+from test_tessik_editor import (CANCEL, EditorDriver, LAYOUT_LIST, LETTERS, MODIFY, NAME, NEW,
+                                ROWS, SAVE)
+from tessik_program import NATIVE, SYSTEM_DEFAULT, Tessik, control
+
+CODE_PAGE_KEY = r"HKLM\System\CurrentControlSet\Control\Nls\CodePage"
+# A name with a character that code page 1252 has at 0x80 to 0x9F, where
+# Latin-1 has control characters.
+WESTERN_NAME = "Rahim\u2019s \u2013 layout"
+
+# Owns the clipboard with the text of its argument until it is ended.
+CLIPBOARD_OWNER = """
+import sys, tkinter
+root = tkinter.Tk()
+root.withdraw()
+root.clipboard_clear()
+root.clipboard_append(sys.argv[1])
+root.update()
+print("ready", flush=True)
+root.mainloop()
+"""
+
+
+class TessikLayoutFilesTest(EditorDriver):
+
+    def switch_mode(self, tessik: Tessik, mode: str) -> dict:
+        """Switches the input mode with the tray icon, the window shown; the
+        layout list is open only in the native mode."""
+        if tessik.tray_icon() != mode:
+            tessik.click_tray_icon()
+        self.assertEqual(tessik.wait_for_tray_icon(mode), mode)
+        return tessik.wait_for_window(
+            lambda w: control(w, LAYOUT_LIST)["enabled"] == (mode == NATIVE))
+
+    @contextlib.contextmanager
+    def clipboard_holding(self, text: str):
+        """The clipboard holds `text` while the block runs. A name is pasted,
+        not typed: xdotool types a character beyond the keyboard map by
+        changing the map for a moment, and Wine may read the key after the
+        change is undone."""
+        owner = subprocess.Popen([sys.executable, "-c", CLIPBOARD_OWNER, text],
+                                 env=self.session.wine.environment, stdout=subprocess.PIPE,
+                                 text=True)
+        try:
+            self.assertEqual(owner.stdout.readline().strip(), "ready")
+            yield
+        finally:
+            owner.terminate()
+            owner.wait(timeout=30)
+
+    def new_layout_like(self, tessik: Tessik, window: dict, layout: str, name: str) -> dict:
+        """New, with the table filled by choosing `layout` in the list (open
+        once the input mode is switched), saved as `name`. Returns the window
+        once Save has ended."""
+        # New closes the list; switching the mode after it opens the list.
+        window = self.switch_mode(tessik, SYSTEM_DEFAULT)
+        self.click_control(window, NEW)
+        window = tessik.wait_for_window(lambda w: control(w, SAVE)["enabled"])
+        window = self.switch_mode(tessik, NATIVE)
+        window = self.choose_layout(tessik, window, layout)
+        # In the native mode the name's letters would be typed in Bengali.
+        window = self.switch_mode(tessik, SYSTEM_DEFAULT)
+        with self.clipboard_holding(name):
+            self.click_control(window, NAME)
+            self.session.input.key("ctrl+v")
+            self.click_control(window, SAVE)
+            return tessik.wait_for_window(
+                lambda w: w["boxes"] or not control(w, SAVE)["enabled"])
+
+    def test_without_a_layouts_folder_start_up_goes_on_and_save_makes_it(self):
+        tessik = Tessik(self.session, with_default=False)
+        tessik.layouts.rmdir()
+        tessik.start(wait=False)
+        window = tessik.wait_for_window(lambda w: w.get("boxes"))
+        self.assertEqual(len(window["boxes"]), 1, "the missing layout is reported once")
+        self.session.input.key("Return")
+        self.assertEqual(tessik.wait_for_tray_icon(SYSTEM_DEFAULT), SYSTEM_DEFAULT)
+        window = self.show_window(tessik)
+        self.assertEqual(window["boxes"], [])
+        self.assertEqual(len(control(window, LETTERS)["rows"]), ROWS)
+        window = self.switch_mode(tessik, NATIVE)
+        window = self.switch_mode(tessik, SYSTEM_DEFAULT)
+
+        self.click_control(window, NEW)
+        window = tessik.wait_for_window(lambda w: control(w, SAVE)["enabled"])
+        for row in range(ROWS):
+            window = self.pick_key(tessik, window, row, row)
+        self.click_control(window, NAME)
+        self.session.input.type("First")
+        self.click_control(window, SAVE)
+        window = tessik.wait_for_window(lambda w: not control(w, SAVE)["enabled"])
+        self.assertFalse(control(window, SAVE)["enabled"], "Save went through")
+        self.assertTrue((tessik.layouts / "First").is_file())
+        self.assertEqual(control(window, LAYOUT_LIST)["items"], ["First"])
+        # Back in the browse state the table shows the current layout, and
+        # there is none yet: its file cannot be opened, as in an empty folder.
+        window = tessik.wait_for_window(lambda w: w["boxes"])
+        self.assertEqual(len(window["boxes"]), 1)
+        self.assertRegex(window["boxes"][0]["text"], r"The error number is : \d+\.$")
+
+    def test_save_and_apply_leave_other_files_alone_and_take_code_page_names(self):
+        tessik = Tessik(self.session)
+        theirs = tessik.layouts / "~Mine.tmp"
+        their_bytes = b"not a layout\x00\xff\r\n"
+        theirs.write_bytes(their_bytes)
+        tessik.start()
+        default = (tessik.layouts / "Default").read_bytes()
+
+        window = self.new_layout_like(tessik, self.show_window(tessik), "Default", "Mine")
+        self.assertEqual(window["boxes"], [])
+        self.assertEqual((tessik.layouts / "Mine").read_bytes(), default)
+        self.assertEqual(theirs.read_bytes(), their_bytes)
+
+        window = self.choose_layout(tessik, self.switch_mode(tessik, NATIVE), "Mine")
+        self.click_control(window, MODIFY)
+        window = tessik.wait_for_window(lambda w: control(w, CANCEL)["enabled"])
+        self.click_control(window, MODIFY)
+        window = tessik.wait_for_window(lambda w: not control(w, CANCEL)["enabled"])
+        self.assertEqual(window["boxes"], [])
+        self.assertEqual((tessik.layouts / "Mine").read_bytes(), default)
+        self.assertEqual(theirs.read_bytes(), their_bytes)
+        self.assertEqual(sorted(p.name for p in tessik.layouts.iterdir()),
+                         ["Default", "Mine", "~Mine.tmp"])
+
+        # The prefix's ANSI code page decides which characters a name may hold.
+        self.assertEqual(self.session.wine.reg_query(CODE_PAGE_KEY, "ACP"), "1252")
+        window = self.new_layout_like(tessik, window, "Default", WESTERN_NAME)
+        self.assertEqual(window["boxes"], [])
+        self.assertEqual((tessik.layouts / WESTERN_NAME).read_bytes(), default)
+
+    def test_the_item_the_picker_already_shows_can_be_chosen(self):
+        tessik = Tessik(self.session)
+        tessik.start()
+        window = self.show_window(tessik)
+        self.click_control(window, NEW)
+        window = tessik.wait_for_window(lambda w: control(w, SAVE)["enabled"])
+        window = self.pick_key(tessik, window, 0, 5)
+        # Row 1 has no key: the picker opens on item 5 still, and a click on
+        # it gives the row that key.
+        window = self.pick_key(tessik, window, 1, 5)
+        self.assertEqual(self.keys(window)[:3], [self.keys(window)[0]] * 2 + [""])
+
+
+if __name__ == "__main__":
+    unittest.main()
