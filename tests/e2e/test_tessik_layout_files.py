@@ -68,8 +68,6 @@ class TessikLayoutFilesTest(EditorDriver):
         window = tessik.wait_for_window(lambda w: control(w, SAVE)["enabled"])
         window = self.switch_mode(tessik, NATIVE)
         window = self.choose_layout(tessik, window, layout)
-        # In the native mode the name's letters would be typed in Bengali.
-        window = self.switch_mode(tessik, SYSTEM_DEFAULT)
         with self.clipboard_holding(name):
             self.click_control(window, NAME)
             self.session.input.key("ctrl+v")

@@ -85,8 +85,7 @@ class TessikLayoutsTest(TessikWindowTestCase):
         self.assertEqual(layouts["items"][layouts["selected"]], "Default")
         crop(self.session.screenshot(), window["frame"], "main-window.png")
 
-        # Choosing Kha in the list changes what the keys type. (Letters
-        # would be translated now: the arrow key chooses.)
+        # Choosing Kha in the list changes what the keys type.
         self.click_control(window, LAYOUT_LIST)
         self.session.input.key("Down", "Return")
         window = tessik.wait_for_window(
