@@ -79,7 +79,7 @@ class TessikLayoutFilesTest(EditorDriver):
         tessik = Tessik(self.session, with_default=False)
         tessik.layouts.rmdir()
         tessik.start(wait=False)
-        window = tessik.wait_for_window(lambda w: w.get("boxes"))
+        window = tessik.wait_for_box()
         self.assertEqual(len(window["boxes"]), 1, "the missing layout is reported once")
         self.session.input.key("Return")
         self.assertEqual(tessik.wait_for_tray_icon(SYSTEM_DEFAULT), SYSTEM_DEFAULT)
