@@ -19,8 +19,10 @@ BENGALI_FALLBACK_FONT = (r"HKCU\Software\Wine\Fonts\Replacements", "Vrinda", "Lo
 
 
 def wine_environment(display: str) -> dict:
+    # TESSIK_E2E_WINEDEBUG=err+all puts Wine's own errors in the programs' logs.
     return dict(os.environ, DISPLAY=display, WINEPREFIX=str(config.WINE_PREFIX),
-                WINEARCH=config.WINE_ARCH, WINELOADER=config.WINE_LOADER, WINEDEBUG="-all",
+                WINEARCH=config.WINE_ARCH, WINELOADER=config.WINE_LOADER,
+                WINEDEBUG=os.environ.get("TESSIK_E2E_WINEDEBUG", "-all"),
                 WINEDLLOVERRIDES="mscoree,mshtml=")
 
 
