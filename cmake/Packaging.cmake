@@ -34,7 +34,7 @@ tessik_notice(TESSIK_NOTICE_GCC doc/gcc-mingw-w64-base/copyright GCC.txt)
 # The GPL that the exception refers to.
 tessik_notice(TESSIK_NOTICE_GPL3 common-licenses/GPL-3 GPL-3.txt)
 
-# tessik.exe comes from platform/win32/app.
+# tessik.exe comes from app/.
 if(TARGET tessik)
     install(TARGETS tessik RUNTIME DESTINATION .)
 else()

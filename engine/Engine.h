@@ -8,6 +8,7 @@
 #include "platform/HookChain.h"
 #include "platform/Injector.h"
 #include "platform/KeyState.h"
+#include "platform/SystemHook.h"
 
 #include <cstdint>
 #include <string>
@@ -41,7 +42,7 @@ constexpr int Packet = 0xE7;
 
 // The keystroke translation engine: the active key map and the layout it
 // came from, the output history, and the keyboard hook's translation.
-class Engine {
+class Engine final : public KeyboardHookClient {
 public:
     struct Platform {
         KeyState& keys;
@@ -75,7 +76,7 @@ public:
     // key-down types is injected in a single batch after the translation, so
     // re-entrant calls made by the system while it delivers the batch find
     // the history already complete and cannot interleave with it.
-    intptr_t KeyboardHookProc(int32_t code, uintptr_t message, const KeyEvent& event);
+    intptr_t KeyboardHookProc(int32_t code, uintptr_t message, const KeyEvent& event) override;
 
     // Decides one key-down: true when it was handled (its characters are in
     // `batch`) and must be swallowed, false when it must go on unchanged.

@@ -2,19 +2,47 @@
 
 namespace tessik {
 
-HookLifecycle::HookLifecycle(SystemHook& system, WindowHandle mainWindow)
-    : system_(system), mainWindow_(mainWindow) {}
+HookLifecycle::HookLifecycle(SystemHook& system, KeyboardInputWatch& keyboardInput,
+                             WindowHandle mainWindow)
+    : system_(system), keyboardInput_(keyboardInput), mainWindow_(mainWindow),
+      watchdog_(system, *this) {}
+
+HookLifecycle::~HookLifecycle() {
+    StopWatching();
+}
 
 void HookLifecycle::InstallHook() {
-    HookHandle = system_.SetKeyboardHook();
-    PreviousForegroundWindow = system_.ForegroundWindow();
+    hookHandle_ = system_.SetKeyboardHook();
+    previousForegroundWindow_ = system_.ForegroundWindow();
     system_.SetForegroundWindow(mainWindow_);
-    system_.SetForegroundWindow(PreviousForegroundWindow);
+    system_.SetForegroundWindow(previousForegroundWindow_);
+    // Without its report of the system's input the watchdog cannot tell a
+    // lost hook from a quiet keyboard; the hook works on without it.
+    if (hookHandle_ != 0 && !watchdog_.IsWatching() &&
+        keyboardInput_.Start(watchdog_, HookWatchdog::kCheckInterval))
+        watchdog_.Start();
 }
 
 void HookLifecycle::RemoveHook() {
+    StopWatching();
     if (IsHookInstalled())
-        system_.Unhook(HookHandle);
+        system_.Unhook(hookHandle_);
+}
+
+void HookLifecycle::ReinstallHook() {
+    const uintptr_t replacement = system_.SetKeyboardHook();
+    if (replacement == 0)
+        return;
+    if (IsHookInstalled())
+        system_.Unhook(hookHandle_);
+    hookHandle_ = replacement;
+}
+
+void HookLifecycle::StopWatching() {
+    if (!watchdog_.IsWatching())
+        return;
+    watchdog_.Stop();
+    keyboardInput_.Stop();
 }
 
 } // namespace tessik

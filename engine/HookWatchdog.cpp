@@ -1,5 +1,7 @@
 #include "engine/HookWatchdog.h"
 
+#include "engine/HookLifecycle.h"
+
 namespace tessik {
 
 HookWatchdog::HookWatchdog(SystemHook& system, HookLifecycle& hooks)
@@ -32,12 +34,7 @@ bool HookWatchdog::MayReinstall() {
 }
 
 void HookWatchdog::Reinstall() {
-    const uintptr_t replacement = system_.SetKeyboardHook();
-    if (replacement != 0) {
-        if (hooks_.IsHookInstalled())
-            system_.Unhook(hooks_.HookHandle);
-        hooks_.HookHandle = replacement;
-    }
+    hooks_.ReinstallHook();
     hookSeenSinceReinstall_ = false;
     foregroundAtReinstall_ = system_.ForegroundWindow();
     ++reinstalls_;

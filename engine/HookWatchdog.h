@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/HookLifecycle.h"
+#include "platform/KeyboardInputWatch.h"
 #include "platform/SystemHook.h"
 
 #include <chrono>
@@ -9,10 +9,7 @@
 
 namespace tessik {
 
-// The system's time stamp of a key event, in milliseconds. The hook's
-// record of an event and the system's report of it carry the same one. It
-// wraps around after 49.7 days.
-using EventTime = uint32_t;
+class HookLifecycle;
 
 // Puts the keyboard hook back when the system has silently taken it away.
 //
@@ -34,11 +31,9 @@ using EventTime = uint32_t;
 // reinstall the watchdog waits until the hook has seen a key again, or
 // another window has come to the foreground, before it reinstalls again.
 //
-// A reinstall installs the new hook before removing the old one and does
-// not touch the foreground window: the user is typing.
-//
-// `now` is milliseconds of a monotonic clock, given by the caller.
-class HookWatchdog {
+// `now` is milliseconds of a monotonic clock, given by the caller. The
+// hook's lifecycle owns the watchdog and starts and stops it with the hook.
+class HookWatchdog final : public HookCallListener, public KeyboardInputListener {
 public:
     using Clock = std::chrono::milliseconds;
 
@@ -50,14 +45,11 @@ public:
 
     HookWatchdog(SystemHook& system, HookLifecycle& hooks);
 
-    // Watches from now on (the native mode is on) or no longer.
-    void Start() { watching_ = true; }
-    void Stop();
     bool IsWatching() const { return watching_; }
 
     // The keyboard hook got an event. Called from the hook callback, so it
     // does no more than note it.
-    void OnHookCalled(EventTime event) noexcept {
+    void OnHookCalled(EventTime event) noexcept override {
         if (!latestSeen_ || IsLater(event, *latestSeen_))
             latestSeen_ = event;
         missedSince_.reset();
@@ -65,16 +57,22 @@ public:
     }
 
     // The system received a key event.
-    void OnSystemKeyboardInput(EventTime event, Clock now);
+    void OnSystemKeyboardInput(EventTime event, Clock now) override;
 
     // Reinstalls the hook when it has missed keyboard input for too long.
-    void Check(Clock now);
+    void Check(Clock now) override;
 
     // How many times the watchdog has installed the hook again (or tried to,
     // when the system refused it).
     int Reinstalls() const { return reinstalls_; }
 
 private:
+    friend class HookLifecycle;
+
+    // Watches from now on (the hook is in place) or no longer.
+    void Start() { watching_ = true; }
+    void Stop();
+
     static bool IsLater(EventTime a, EventTime b) { return static_cast<int32_t>(a - b) > 0; }
     bool MayReinstall();
     void Reinstall();

@@ -4,6 +4,11 @@
 
 namespace tessik {
 
+// The system's time stamp of a key event, in milliseconds. The hook's
+// record of an event and the system's report of it carry the same one. It
+// wraps around after 49.7 days.
+using EventTime = uint32_t;
+
 // What the low-level keyboard hook is given for one keyboard event. Only the
 // virtual-key code is read; the system's own record rides along untouched so
 // that the event can be handed on to the next hook as it came.

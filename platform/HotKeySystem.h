@@ -18,6 +18,15 @@ constexpr uint32_t RButtonUp = 0x0205;
 constexpr uint32_t HotKey = 0x0312;
 } // namespace wm
 
+// The program's replacement window procedure, to which the system's
+// procedure hands every message of the subclassed window. It must not throw.
+class HotKeyWindowProcedure {
+public:
+    virtual ~HotKeyWindowProcedure() = default;
+    virtual intptr_t HotKeyWindowProc(WindowHandle hwnd, uint32_t message, uintptr_t wParam,
+                                      intptr_t lParam) noexcept = 0;
+};
+
 // The system calls behind the global hot key: registration and the window
 // procedure that catches WM_HOTKEY. None of them throws.
 class HotKeySystem {
@@ -28,7 +37,7 @@ public:
                                       uint32_t virtualKey) = 0;
     virtual bool UnregisterGlobalHotKey(WindowHandle window, int id) = 0;
     // SetWindowLongPtrA(window, GWLP_WNDPROC, p) where p is the program's hot-key
-    // procedure, which the binding routes to HotKeyWindowProc. Returns the
+    // procedure, which hands every message to a HotKeyWindowProcedure. Returns the
     // procedure it replaced.
     virtual WindowProcedure ReplaceWindowProcedure(WindowHandle window) = 0;
     // SetWindowLongPtrA(window, GWLP_WNDPROC, previous).

@@ -10,7 +10,7 @@ namespace tessik {
 // window procedure of the main window, which forwards each press as a mouse
 // move at (0, 0) posted to a target window; the target's handler switches
 // the input mode once the procedure has returned.
-class HotKey {
+class HotKey final : public HotKeyWindowProcedure {
 public:
     static constexpr int kId = 0;
     static constexpr uint32_t kModifiers = 3; // MOD_ALT | MOD_CONTROL
@@ -27,7 +27,7 @@ public:
     // The replacement window procedure. Every message, these included, goes
     // on to the previous procedure.
     intptr_t HotKeyWindowProc(WindowHandle hwnd, uint32_t message, uintptr_t wParam,
-                              intptr_t lParam) noexcept;
+                              intptr_t lParam) noexcept override;
 
     WindowHandle HotKeyWindow = 0;
     WindowHandle HotKeyTarget = 0;

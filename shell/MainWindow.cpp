@@ -85,10 +85,9 @@ MainWindow::MainWindow(Platform platform, Modules modules, Windows windows, Pict
       imgTessik(MakeImage(frmMain, design::imgTessik, pictures.imgTessik)),
       imgEnglish(MakeImage(frmMain, design::imgEnglish, pictures.imgEnglish)),
       mnuHiddenPopup(MakeMenuItem(design::mnuHiddenPopup, false)),
-      mnuConfigur(MakeMenuItem(design::kHelpMenuItems[0])),
-      mnuBeginning(MakeMenuItem(design::kHelpMenuItems[1])),
-      mnuUsing(MakeMenuItem(design::kHelpMenuItems[2])),
-      mnuRules(MakeMenuItem(design::kHelpMenuItems[3])), platform_(platform), modules_(modules),
+      mnuConfigur(MakeMenuItem(design::mnuConfigur)),
+      mnuBeginning(MakeMenuItem(design::mnuBeginning)), mnuUsing(MakeMenuItem(design::mnuUsing)),
+      mnuRules(MakeMenuItem(design::mnuRules)), platform_(platform), modules_(modules),
       layoutsFolder_(std::move(layoutsFolder)), scale_(scale),
       editor_({lstTessikLetters, cmbLetters, cmbLayouts, txtLayoutName, cmdNew, cmdSave, cmdModify,
                cmdCancel, cmdDelete, cmdHide},
@@ -285,6 +284,12 @@ void MainWindow::Exit() {
 
 void MainWindow::SessionEnding() {
     StoreSelectedLayout();
+}
+
+void MainWindow::SessionEnded() {
+    if (nativeMode_)
+        modules_.hooks.RemoveHook();
+    frmMain.Unload();
 }
 
 void MainWindow::StoreSelectedLayout() {

@@ -103,6 +103,10 @@ public:
     // is stored now, as the unload handler stores it, since the process may
     // be ended before the window is unloaded.
     void SessionEnding();
+    // The session ends (WM_ENDSESSION): the hook and its watchdog stop, as
+    // at Exit, and the form is unloaded. The hot key and the tray icon go
+    // with the process.
+    void SessionEnded();
     // A mouse action on the tray icon (the low word of the callback's lParam).
     void TrayCallback(uint32_t mouseMessage) noexcept;
     // The shell's notification area was created anew: the icon is added

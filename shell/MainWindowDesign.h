@@ -25,9 +25,13 @@ inline constexpr Font kLetterFont{"Times New Roman", 18};
 inline constexpr Font kAboutFont{"MS Sans Serif", 9.75};
 
 constexpr int kNotInTabOrder = -1;
+// The id of a control without a window of its own.
+constexpr int kNoWindow = 0;
 
 struct Control {
     std::string_view name;
+    // The child window's id; the window binding finds the control by it.
+    int id;
     ControlKind kind;
     std::string_view caption;
     TwipRect bounds;
@@ -42,24 +46,24 @@ inline constexpr int kClientWidth = 4935;
 inline constexpr int kClientHeight = 5250;
 
 // clang-format off
-inline constexpr Control lstTessikLetters{"lstTessikLetters", ControlKind::ListView,     "",                    {420, 120, 2730, 5055}, true,  true,  0,  kLetterFont};
-inline constexpr Control cmbLetters      {"cmbLetters",       ControlKind::DropDownList, "",                    {1065, 195, 1770, 525}, true,  false, 1,  kLetterFont};
-inline constexpr Control cmdSave         {"cmdSave",          ControlKind::Button,       "&Save",               {3360, 1800, 1335, 375}, false, true, 2,  kWindowDefaultFont};
-inline constexpr Control cmbLayouts      {"cmbLayouts",       ControlKind::DropDownList, "",                    {3360, 330, 1335, 315}, false, true,  3,  kWindowDefaultFont};
-inline constexpr Control txtLayoutName   {"txtLayoutName",    ControlKind::TextBox,      "",                    {3360, 930, 1335, 285}, false, true,  4,  kWindowDefaultFont};
-inline constexpr Control pctHotkey       {"pctHotkey",        ControlKind::PictureBox,   "",                    {3720, 4200, 735, 735}, true,  false, 5,  kWindowDefaultFont};
-inline constexpr Control cmdNew          {"cmdNew",           ControlKind::Button,       "&New Layout",         {3360, 1320, 1335, 375}, true,  true, 6,  kWindowDefaultFont};
-inline constexpr Control cmdHide         {"cmdHide",          ControlKind::Button,       "&Hide",               {3360, 3840, 1335, 375}, true,  true, 7,  kWindowDefaultFont};
-inline constexpr Control cmdDelete       {"cmdDelete",        ControlKind::Button,       "&Delete",             {3360, 3240, 1335, 375}, true,  true, 8,  kWindowDefaultFont};
-inline constexpr Control cmdModify       {"cmdModify",        ControlKind::Button,       "&Modify",             {3360, 2280, 1335, 375}, true,  true, 9,  kWindowDefaultFont};
-inline constexpr Control cmdCancel       {"cmdCancel",        ControlKind::Button,       "&Cancel",             {3360, 2760, 1335, 375}, false, true, 10, kWindowDefaultFont};
-inline constexpr Control cmdAbout        {"cmdAbout",         ControlKind::Button,       "?",                   {3360, 4320, 510, 375},  true,  true, 11, kAboutFont};
-inline constexpr Control lblLayouts      {"lblLayouts",       ControlKind::Label,        "Available Layouts :", {3360, 105, 1380, 225}, true,  true,  12, kWindowDefaultFont};
-inline constexpr Control lblLName        {"lblLName",         ControlKind::Label,        "Layout Name :",       {3360, 705, 1380, 225}, true,  true,  13, kWindowDefaultFont};
-inline constexpr Control cmdExit         {"cmdExit",          ControlKind::Button,       "&Exit",               {3360, 4800, 1335, 375}, true,  true, 14, kWindowDefaultFont};
-inline constexpr Control cmdHelp         {"cmdHelp",          ControlKind::Button,       "Help",                {3930, 4320, 765, 375},  true,  true, 15, kWindowDefaultFont};
-inline constexpr Control imgTessik       {"imgTessik",        ControlKind::Image,        "",                    {90, 90, 240, 240},     true,  false, kNotInTabOrder, kWindowDefaultFont};
-inline constexpr Control imgEnglish      {"imgEnglish",       ControlKind::Image,        "",                    {120, 360, 240, 240},   true,  false, kNotInTabOrder, kWindowDefaultFont};
+inline constexpr Control lstTessikLetters{"lstTessikLetters", 101,       ControlKind::ListView,     "",                    {420, 120, 2730, 5055}, true,  true,  0,  kLetterFont};
+inline constexpr Control cmbLetters      {"cmbLetters",       102,       ControlKind::DropDownList, "",                    {1065, 195, 1770, 525}, true,  false, 1,  kLetterFont};
+inline constexpr Control cmdSave         {"cmdSave",          103,       ControlKind::Button,       "&Save",               {3360, 1800, 1335, 375}, false, true, 2,  kWindowDefaultFont};
+inline constexpr Control cmbLayouts      {"cmbLayouts",       104,       ControlKind::DropDownList, "",                    {3360, 330, 1335, 315}, false, true,  3,  kWindowDefaultFont};
+inline constexpr Control txtLayoutName   {"txtLayoutName",    105,       ControlKind::TextBox,      "",                    {3360, 930, 1335, 285}, false, true,  4,  kWindowDefaultFont};
+inline constexpr Control pctHotkey       {"pctHotkey",        106,       ControlKind::PictureBox,   "",                    {3720, 4200, 735, 735}, true,  false, 5,  kWindowDefaultFont};
+inline constexpr Control cmdNew          {"cmdNew",           107,       ControlKind::Button,       "&New Layout",         {3360, 1320, 1335, 375}, true,  true, 6,  kWindowDefaultFont};
+inline constexpr Control cmdHide         {"cmdHide",          108,       ControlKind::Button,       "&Hide",               {3360, 3840, 1335, 375}, true,  true, 7,  kWindowDefaultFont};
+inline constexpr Control cmdDelete       {"cmdDelete",        109,       ControlKind::Button,       "&Delete",             {3360, 3240, 1335, 375}, true,  true, 8,  kWindowDefaultFont};
+inline constexpr Control cmdModify       {"cmdModify",        110,       ControlKind::Button,       "&Modify",             {3360, 2280, 1335, 375}, true,  true, 9,  kWindowDefaultFont};
+inline constexpr Control cmdCancel       {"cmdCancel",        111,       ControlKind::Button,       "&Cancel",             {3360, 2760, 1335, 375}, false, true, 10, kWindowDefaultFont};
+inline constexpr Control cmdAbout        {"cmdAbout",         112,       ControlKind::Button,       "?",                   {3360, 4320, 510, 375},  true,  true, 11, kAboutFont};
+inline constexpr Control lblLayouts      {"lblLayouts",       113,       ControlKind::Label,        "Available Layouts :", {3360, 105, 1380, 225}, true,  true,  12, kWindowDefaultFont};
+inline constexpr Control lblLName        {"lblLName",         114,       ControlKind::Label,        "Layout Name :",       {3360, 705, 1380, 225}, true,  true,  13, kWindowDefaultFont};
+inline constexpr Control cmdExit         {"cmdExit",          115,       ControlKind::Button,       "&Exit",               {3360, 4800, 1335, 375}, true,  true, 14, kWindowDefaultFont};
+inline constexpr Control cmdHelp         {"cmdHelp",          116,       ControlKind::Button,       "Help",                {3930, 4320, 765, 375},  true,  true, 15, kWindowDefaultFont};
+inline constexpr Control imgTessik       {"imgTessik",        kNoWindow, ControlKind::Image,        "",                    {90, 90, 240, 240},     true,  false, kNotInTabOrder, kWindowDefaultFont};
+inline constexpr Control imgEnglish      {"imgEnglish",       kNoWindow, ControlKind::Image,        "",                    {120, 360, 240, 240},   true,  false, kNotInTabOrder, kWindowDefaultFont};
 // clang-format on
 
 // Every control: first those of the tab order, in that order, then the rest.
@@ -85,13 +89,16 @@ inline constexpr uint32_t kLetterPictureMask = 0xC0C0C0;
 struct MenuItem {
     std::string_view name;
     std::string_view caption;
+    // The command id of the item; the pop-up itself has none.
+    int id = 0;
 };
 inline constexpr MenuItem mnuHiddenPopup{"mnuHiddenPopup", "Help"};
-inline constexpr std::array<MenuItem, 4> kHelpMenuItems{{
-    {"mnuConfigur", "Configuring the system"},
-    {"mnuBeginning", "Beginning"},
-    {"mnuUsing", "Using the software"},
-    {"mnuRules", "Writing Rules"},
-}};
+inline constexpr MenuItem mnuConfigur{"mnuConfigur", "Configuring the system", 201};
+inline constexpr MenuItem mnuBeginning{"mnuBeginning", "Beginning", 202};
+inline constexpr MenuItem mnuUsing{"mnuUsing", "Using the software", 203};
+inline constexpr MenuItem mnuRules{"mnuRules", "Writing Rules", 204};
+// The pop-up's items, in their order.
+inline constexpr std::array<const MenuItem*, 4> kHelpMenuItems{&mnuConfigur, &mnuBeginning,
+                                                               &mnuUsing, &mnuRules};
 
 } // namespace tessik::design

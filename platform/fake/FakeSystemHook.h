@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/KeyboardInputWatch.h"
 #include "platform/SystemHook.h"
 
 #include <set>
@@ -35,6 +36,24 @@ public:
 
 private:
     uintptr_t nextHandle_ = 0x4000;
+};
+
+// The system's report of keyboard input, which may be refused; the tests
+// drive the listener themselves.
+class FakeKeyboardInputWatch final : public KeyboardInputWatch {
+public:
+    bool refuse = false;
+    KeyboardInputListener* listener = nullptr;
+    std::chrono::milliseconds interval{0};
+
+    bool Start(KeyboardInputListener& to, std::chrono::milliseconds every) override {
+        if (refuse)
+            return false;
+        listener = &to;
+        interval = every;
+        return true;
+    }
+    void Stop() override { listener = nullptr; }
 };
 
 } // namespace tessik

@@ -1,35 +1,33 @@
 #include "platform/win32/Win32HotKeySystem.h"
 
-#include "shell/HotKey.h"
-
 #include <windows.h>
 
 namespace tessik {
 namespace {
 
-// The hot key whose procedure replaces the main window's. Only the
-// user-interface thread reads and writes it.
-HotKey* routedHotKey = nullptr;
+// The procedure that replaces the main window's. Only the user-interface
+// thread reads and writes it.
+HotKeyWindowProcedure* routedProcedure = nullptr;
 
 HWND ToHwnd(WindowHandle window) {
     return reinterpret_cast<HWND>(window);
 }
 
 LRESULT CALLBACK HotKeyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (routedHotKey == nullptr)
+    if (routedProcedure == nullptr)
         return DefWindowProcA(window, message, wParam, lParam);
-    return routedHotKey->HotKeyWindowProc(reinterpret_cast<WindowHandle>(window), message, wParam,
-                                          lParam);
+    return routedProcedure->HotKeyWindowProc(reinterpret_cast<WindowHandle>(window), message,
+                                             wParam, lParam);
 }
 
 } // namespace
 
 Win32HotKeySystem::~Win32HotKeySystem() {
-    routedHotKey = nullptr;
+    routedProcedure = nullptr;
 }
 
-void Win32HotKeySystem::RouteTo(HotKey& hotKey) {
-    routedHotKey = &hotKey;
+void Win32HotKeySystem::RouteTo(HotKeyWindowProcedure& procedure) {
+    routedProcedure = &procedure;
 }
 
 bool Win32HotKeySystem::RegisterGlobalHotKey(WindowHandle window, int id, uint32_t modifiers,

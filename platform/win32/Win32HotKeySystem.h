@@ -4,11 +4,9 @@
 
 namespace tessik {
 
-class HotKey;
-
 // RegisterHotKey and the subclassing of the main window with SetWindowLongPtrA
 // and CallWindowProcA. The replacement procedure hands every message to
-// HotKeyWindowProc of the hot key given to RouteTo (one per process).
+// the procedure given to RouteTo (one per process).
 class Win32HotKeySystem final : public HotKeySystem {
 public:
     Win32HotKeySystem() = default;
@@ -16,7 +14,7 @@ public:
     Win32HotKeySystem(const Win32HotKeySystem&) = delete;
     Win32HotKeySystem& operator=(const Win32HotKeySystem&) = delete;
 
-    void RouteTo(HotKey& hotKey);
+    void RouteTo(HotKeyWindowProcedure& procedure);
 
     bool RegisterGlobalHotKey(WindowHandle window, int id, uint32_t modifiers,
                               uint32_t virtualKey) override;

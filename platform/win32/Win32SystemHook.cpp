@@ -7,20 +7,20 @@ namespace {
 
 // Where the hook callback sends its events. Only the user-interface thread
 // reads and writes these.
-Engine* hookEngine = nullptr;
-HookWatchdog* hookWatchdog = nullptr;
+KeyboardHookClient* hookClient = nullptr;
+HookCallListener* hookListener = nullptr;
 
 // Runs for every keyboard event of the desktop, and again for each item the
-// engine injects while it is delivered (under Wine inside SendInput itself):
+// client injects while it is delivered (under Wine inside SendInput itself):
 // no allocation, no waiting, and nothing may escape it.
 LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM message, LPARAM lParam) {
     const auto* record = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    if (hookWatchdog != nullptr && code == HC_ACTION)
-        hookWatchdog->OnHookCalled(record->time);
-    if (hookEngine != nullptr) {
+    if (hookListener != nullptr && code == HC_ACTION)
+        hookListener->OnHookCalled(record->time);
+    if (hookClient != nullptr) {
         const KeyEvent event{code == HC_ACTION ? record->vkCode : 0u, record};
         try {
-            return hookEngine->KeyboardHookProc(code, message, event);
+            return hookClient->KeyboardHookProc(code, message, event);
         } catch (...) {
             // Fall through: the key goes on as if there were no hook.
         }
@@ -30,17 +30,17 @@ LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM message, LPARAM lParam) {
 
 } // namespace
 
-Win32SystemHook::Win32SystemHook(Engine& engine) {
-    hookEngine = &engine;
+Win32SystemHook::Win32SystemHook(KeyboardHookClient& client) {
+    hookClient = &client;
 }
 
 Win32SystemHook::~Win32SystemHook() {
-    hookEngine = nullptr;
-    hookWatchdog = nullptr;
+    hookClient = nullptr;
+    hookListener = nullptr;
 }
 
-void Win32SystemHook::ReportHookCallsTo(HookWatchdog* watchdog) {
-    hookWatchdog = watchdog;
+void Win32SystemHook::ReportHookCallsTo(HookCallListener* listener) {
+    hookListener = listener;
 }
 
 uintptr_t Win32SystemHook::SetKeyboardHook() {

@@ -1,4 +1,5 @@
-#include "engine/HookWatchdog.h"
+#include "engine/HookLifecycle.h"
+#include "platform/fake/FakeSystemHook.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ constexpr WindowHandle kElevatedSetup = 0x40;
 
 // The system's side of the hook: hands out numbered handles and keeps a
 // journal of the calls, in order.
-class FakeSystemHook : public SystemHook {
+class JournalSystemHook : public SystemHook {
 public:
     std::vector<std::string> journal;
     uintptr_t lastHandle = 0;
@@ -55,7 +56,6 @@ protected:
 
     void TurnNativeOn() {
         hooks.InstallHook();
-        watchdog.Start();
         system.journal.clear();
     }
 
@@ -98,9 +98,10 @@ protected:
         }
     }
 
-    FakeSystemHook system;
-    HookLifecycle hooks{system, kMainWindow};
-    HookWatchdog watchdog{system, hooks};
+    JournalSystemHook system;
+    FakeKeyboardInputWatch keyboardInput;
+    HookLifecycle hooks{system, keyboardInput, kMainWindow};
+    HookWatchdog& watchdog = hooks.Watchdog();
     bool hookGetsKeys = true;
     EventTime systemStampDelay = 0;
     ms now{0xFFFFFFFFLL - 5000};
@@ -146,7 +147,7 @@ TEST_F(HookWatchdogTest, LostHookIsReplacedWithinASecondWithoutTouchingTheForegr
     EXPECT_EQ(system.journal,
               (std::vector<std::string>{"install 2", "unhook 1", "install 3", "unhook 2",
                                         "install 4", "unhook 3", "install 5", "unhook 4"}));
-    EXPECT_EQ(hooks.HookHandle, 5u);
+    EXPECT_EQ(hooks.HookHandle(), 5u);
     EXPECT_EQ(system.foreground, kEditor);
 }
 
@@ -217,7 +218,6 @@ TEST_F(HookWatchdogTest, NothingIsWatchedOutsideTheNativeMode) {
     Type(50, 100ms); // never started: the system default mode
     TurnNativeOn();
     Type(2, 100ms); // missed, but the mode goes off before the check
-    watchdog.Stop();
     hooks.RemoveHook();
     Type(50, 100ms);
     EXPECT_EQ(watchdog.Reinstalls(), 0);
@@ -237,13 +237,37 @@ TEST_F(HookWatchdogTest, RefusedReinstallKeepsTheOldHookAndWaitsForAnotherWindow
     system.refuse = true;
     Type(50, 100ms);
     EXPECT_EQ(system.journal, (std::vector<std::string>{"refused"}));
-    EXPECT_EQ(hooks.HookHandle, 1u);
+    EXPECT_EQ(hooks.HookHandle(), 1u);
 
     system.refuse = false;
     system.foreground = kElevatedConsole;
     Type(50, 100ms);
     EXPECT_EQ(system.journal, (std::vector<std::string>{"refused", "install 2", "unhook 1"}));
-    EXPECT_EQ(hooks.HookHandle, 2u);
+    EXPECT_EQ(hooks.HookHandle(), 2u);
+}
+
+// The watchdog and the system's report of keyboard input live exactly as
+// long as a hook is in place, and not at all without one or without the
+// report.
+TEST_F(HookWatchdogTest, WatchingFollowsTheHooksLife) {
+    hooks.InstallHook();
+    EXPECT_TRUE(watchdog.IsWatching());
+    EXPECT_EQ(keyboardInput.listener, &watchdog);
+    EXPECT_EQ(keyboardInput.interval, HookWatchdog::kCheckInterval);
+    hooks.RemoveHook();
+    EXPECT_FALSE(watchdog.IsWatching());
+    EXPECT_EQ(keyboardInput.listener, nullptr);
+
+    system.refuse = true;
+    hooks.InstallHook();
+    EXPECT_FALSE(watchdog.IsWatching());
+    EXPECT_EQ(keyboardInput.listener, nullptr);
+
+    system.refuse = false;
+    keyboardInput.refuse = true;
+    hooks.InstallHook();
+    EXPECT_TRUE(hooks.IsHookInstalled());
+    EXPECT_FALSE(watchdog.IsWatching());
 }
 
 } // namespace

@@ -24,7 +24,8 @@ TEST_F(Closing, ExitTakesEverythingDownInItsOrderAndTheUnloadStoresAgain) {
     tray.beforeNotify = [&](TrayMessage message) {
         if (message != TrayMessage::Delete)
             return;
-        hookGone = systemHook.installed.empty();
+        hookGone = systemHook.installed.empty() && !hooks.Watchdog().IsWatching() &&
+                   keyboardInput.listener == nullptr;
         hotKeyGone = hotKeySystem.hotKeys.empty();
         layoutStored = StoredKeyLayout() == "Phonetic";
         stillLoaded = window->frmMain.Loaded();
@@ -65,6 +66,22 @@ TEST_F(Closing, TheEndOfTheSessionStoresTheSelectedLayoutAndLeavesTheRest) {
     EXPECT_EQ(StoredKeyLayout(), "Phonetic");
     EXPECT_EQ(systemHook.installed.size(), 1u);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Closing, WhenTheSessionHasEndedTheHookAndItsWatchdogStopBeforeTheFormIsUnloaded) {
+    ASSERT_TRUE(hooks.Watchdog().IsWatching());
+    bool hookGoneAtUnload = false;
+    auto unload = window->frmMain.onUnload;
+    window->frmMain.onUnload = [&] {
+        hookGoneAtUnload = systemHook.installed.empty() && !hooks.Watchdog().IsWatching() &&
+                           keyboardInput.listener == nullptr;
+        unload();
+    };
+    window->SessionEnded();
+    EXPECT_TRUE(hookGoneAtUnload);
+    EXPECT_FALSE(window->frmMain.Loaded());
+    EXPECT_EQ(StoredKeyLayout(), "Phonetic");
+    EXPECT_EQ(tray.icons.size(), 1u);
 }
 
 } // namespace

@@ -19,9 +19,16 @@ TEST(MainWindowDesign, TabOrderRunsFromTheLetterTableToHelpWithoutGaps) {
     EXPECT_EQ(design::kControls[15]->name, "cmdHelp");
 
     std::set<std::string_view> names;
-    for (const design::Control* control : design::kControls)
+    std::set<int> windowIds;
+    for (const design::Control* control : design::kControls) {
         names.insert(control->name);
+        if (control->id != design::kNoWindow)
+            windowIds.insert(control->id);
+    }
     EXPECT_EQ(names.size(), design::kControls.size());
+    // The binding finds each control's window by its id: every control in
+    // the tab order has one of its own.
+    EXPECT_EQ(windowIds.size(), 16u);
 }
 
 TEST(MainWindowDesign, EveryControlLiesInsideTheClientArea) {

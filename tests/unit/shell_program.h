@@ -91,7 +91,8 @@ protected:
     FakeSystemMenus systemMenus;
     FakeForegroundWindow foreground;
     Engine engine{{keys, hookChain, injector, files, foreground}, kLayouts};
-    HookLifecycle hooks{systemHook, kMainWindow};
+    FakeKeyboardInputWatch keyboardInput;
+    HookLifecycle hooks{systemHook, keyboardInput, kMainWindow};
     HotKey hotKey{hotKeySystem};
     std::optional<MainWindow> window;
 };

@@ -14,11 +14,10 @@
 
 #include "engine/Engine.h"
 #include "engine/HookLifecycle.h"
-#include "engine/HookWatchdog.h"
 #include "platform/RuntimeError.h"
 #include "platform/std/StdFileSystem.h"
-#include "platform/win32/Win32HookWatchdog.h"
 #include "platform/win32/Win32Keyboard.h"
+#include "platform/win32/Win32KeyboardInputWatch.h"
 #include "platform/win32/Win32SystemHook.h"
 
 #include <windows.h>
@@ -36,8 +35,8 @@ constexpr UINT kControlIntervalMs = 50;
 class Probe {
 public:
     Probe(const std::string& layoutsFolder, const std::string& controlFolder)
-        : engine_({keys_, chain_, injector_, files_, foreground_}, layoutsFolder), systemHook_(engine_),
-          controlFolder_(controlFolder) {}
+        : engine_({keys_, chain_, injector_, files_, foreground_}, layoutsFolder),
+          systemHook_(engine_), controlFolder_(controlFolder) {}
 
     int Run(const std::string& layoutName) {
         engine_.CurrentLayoutName = layoutName;
@@ -49,36 +48,34 @@ public:
         }
         HWND window = CreateWindowExA(0, "STATIC", "Keyboard probe", WS_OVERLAPPED, 0, 0, 100, 100,
                                       nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        HookLifecycle hooks(systemHook_, reinterpret_cast<WindowHandle>(window));
-        HookWatchdog watchdog(systemHook_, hooks);
-        Win32HookWatchdog watchdogInput(watchdog);
-        systemHook_.ReportHookCallsTo(&watchdog);
+        Win32KeyboardInputWatch keyboardInput;
+        HookLifecycle hooks(systemHook_, keyboardInput, reinterpret_cast<WindowHandle>(window));
+        systemHook_.ReportHookCallsTo(&hooks.Watchdog());
         hooks.InstallHook();
-        watchdogInput.Start();
 
         SetTimer(nullptr, kControlTimer, kControlIntervalMs, nullptr);
         MSG message;
         while (GetMessageA(&message, nullptr, 0, 0) > 0) {
             if (message.message == WM_TIMER && message.hwnd == nullptr)
-                FollowControlFolder(hooks, watchdog);
+                FollowControlFolder(hooks);
             DispatchMessageA(&message);
         }
         return 0;
     }
 
 private:
-    void FollowControlFolder(HookLifecycle& hooks, const HookWatchdog& watchdog) {
+    void FollowControlFolder(const HookLifecycle& hooks) {
         const std::string commandPath = controlFolder_ + "\\command";
         std::string command;
         if (std::ifstream(commandPath) >> command) {
             DeleteFileA(commandPath.c_str());
             if (command == "drop") {
-                UnhookWindowsHookEx(reinterpret_cast<HHOOK>(hooks.HookHandle));
+                UnhookWindowsHookEx(reinterpret_cast<HHOOK>(hooks.HookHandle()));
                 ++drops_;
             }
         }
         std::ostringstream status;
-        status << "hook=" << hooks.HookHandle << " reinstalls=" << watchdog.Reinstalls()
+        status << "hook=" << hooks.HookHandle() << " reinstalls=" << hooks.Watchdog().Reinstalls()
                << " drops=" << drops_;
         if (status.str() != lastStatus_) {
             lastStatus_ = status.str();

@@ -1,4 +1,4 @@
-#include "platform/win32/Win32HookWatchdog.h"
+#include "platform/win32/Win32KeyboardInputWatch.h"
 
 #include "platform/RuntimeError.h"
 
@@ -7,14 +7,14 @@
 namespace tessik {
 namespace {
 
-constexpr char kWindowClass[] = "TessikHookWatchdog";
-constexpr UINT_PTR kCheckTimer = 1;
+constexpr char kWindowClass[] = "TessikKeyboardInputWatch";
+constexpr UINT_PTR kTickTimer = 1;
 constexpr USHORT kGenericDesktopPage = 0x01;
 constexpr USHORT kKeyboardUsage = 0x06;
 
 // Milliseconds since the system started.
-HookWatchdog::Clock WatchdogClockNow() {
-    return HookWatchdog::Clock(static_cast<HookWatchdog::Clock::rep>(GetTickCount64()));
+std::chrono::milliseconds ClockNow() {
+    return std::chrono::milliseconds(static_cast<std::chrono::milliseconds::rep>(GetTickCount64()));
 }
 
 bool IsKeyboardInput(LPARAM rawInput) {
@@ -25,17 +25,18 @@ bool IsKeyboardInput(LPARAM rawInput) {
            header.dwType == RIM_TYPEKEYBOARD;
 }
 
-LRESULT CALLBACK WatchdogWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* watchdog = reinterpret_cast<HookWatchdog*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (watchdog != nullptr) {
+LRESULT CALLBACK WatchWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* listener =
+        reinterpret_cast<KeyboardInputListener*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (listener != nullptr) {
         try {
             if (message == WM_INPUT) {
                 // The message's time is the key event's, as the hook was told it.
                 if (IsKeyboardInput(lParam))
-                    watchdog->OnSystemKeyboardInput(static_cast<EventTime>(GetMessageTime()),
-                                                    WatchdogClockNow());
-            } else if (message == WM_TIMER && wParam == kCheckTimer) {
-                watchdog->Check(WatchdogClockNow());
+                    listener->OnSystemKeyboardInput(static_cast<EventTime>(GetMessageTime()),
+                                                    ClockNow());
+            } else if (message == WM_TIMER && wParam == kTickTimer) {
+                listener->Check(ClockNow());
             }
         } catch (...) {
             // Nothing may leave a window procedure; the next tick checks again.
@@ -48,11 +49,12 @@ LRESULT CALLBACK WatchdogWindowProc(HWND window, UINT message, WPARAM wParam, LP
 void RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WatchdogWindowProc;
+    windowClass.lpfnWndProc = WatchWindowProc;
     windowClass.hInstance = instance;
     windowClass.lpszClassName = kWindowClass;
     if (RegisterClassExA(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw RuntimeError(ErrorNumber::InvalidArgument, "cannot register the watchdog window");
+        throw RuntimeError(ErrorNumber::InvalidArgument,
+                           "cannot register the keyboard input window");
 }
 
 bool RegisterKeyboardInput(HWND target, DWORD flags) {
@@ -62,37 +64,40 @@ bool RegisterKeyboardInput(HWND target, DWORD flags) {
 
 } // namespace
 
-Win32HookWatchdog::Win32HookWatchdog(HookWatchdog& watchdog) : watchdog_(watchdog) {
+Win32KeyboardInputWatch::Win32KeyboardInputWatch() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     RegisterWindowClass(instance);
     HWND window = CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   instance, nullptr);
     if (window == nullptr)
-        throw RuntimeError(ErrorNumber::InvalidArgument, "cannot create the watchdog window");
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&watchdog_));
+        throw RuntimeError(ErrorNumber::InvalidArgument, "cannot create the keyboard input window");
     window_ = window;
 }
 
-Win32HookWatchdog::~Win32HookWatchdog() {
+Win32KeyboardInputWatch::~Win32KeyboardInputWatch() {
     Stop();
     DestroyWindow(static_cast<HWND>(window_));
 }
 
-bool Win32HookWatchdog::Start() {
+bool Win32KeyboardInputWatch::Start(KeyboardInputListener& listener,
+                                    std::chrono::milliseconds interval) {
     auto* window = static_cast<HWND>(window_);
     if (!RegisterKeyboardInput(window, RIDEV_INPUTSINK))
         return false;
-    SetTimer(window, kCheckTimer, static_cast<UINT>(HookWatchdog::kCheckInterval.count()), nullptr);
-    watchdog_.Start();
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&listener));
+    SetTimer(window, kTickTimer, static_cast<UINT>(interval.count()), nullptr);
+    started_ = true;
     return true;
 }
 
-void Win32HookWatchdog::Stop() {
-    if (!watchdog_.IsWatching())
+void Win32KeyboardInputWatch::Stop() {
+    if (!started_)
         return;
-    watchdog_.Stop();
-    KillTimer(static_cast<HWND>(window_), kCheckTimer);
+    started_ = false;
+    auto* window = static_cast<HWND>(window_);
+    KillTimer(window, kTickTimer);
     RegisterKeyboardInput(nullptr, RIDEV_REMOVE);
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
 }
 
 } // namespace tessik

@@ -2,17 +2,16 @@
 
 #include "platform/Handles.h"
 #include "platform/controls/Twips.h"
+#include "platform/win32/Win32ControlBindings.h"
 #include "platform/win32/Win32Controls.h"
 #include "shell/MainWindowDesign.h"
 
-#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
 
 namespace tessik {
 
-class Control;
 class MainWindow;
 class MenuItem;
 class MessageDialog;
@@ -36,46 +35,49 @@ public:
     Win32MainWindow& operator=(const Win32MainWindow&) = delete;
 
     WindowHandle Handle() const { return form_; }
-    // pctHotkey's window, which receives the forwarded hot key.
-    WindowHandle HotkeyTarget() const;
+    // The child window of a control of the design.
+    WindowHandle ChildOf(const design::Control& control) const;
     const DisplayScale& Scale() const { return scale_; }
     // The hidden help menu that cmdHelp drops down.
     uintptr_t HelpMenu() const { return helpMenu_; }
 
-    // Connects the logic's control objects to the real controls. Failures
-    // outside the logic's own handlers are reported through `messages`.
-    // `afterEvent` runs after every tray callback and forwarded hot key.
-    void Bind(MainWindow& logic, MessageDialog& messages, std::function<void()> afterEvent);
+    // Connects the logic's control objects to the real controls. What the
+    // logic's events throw is reported through `messages`.
+    void Bind(MainWindow& logic, MessageDialog& messages);
 
     // Runs until the window is destroyed; returns the exit code.
     int RunMessageLoop();
 
 private:
-    struct Binding;
     struct Procedures;
 
     void CreateControls();
     uintptr_t FontFor(const design::Font& font);
-    void FitDropDownList(std::size_t index);
+    void FitDropDownList(const design::Control& control);
     void CreateHelpMenu();
+    template <class Binding, class Object, class... Options>
+    void BindControl(const design::Control& control, Object& object, Options... options);
+    Win32ControlBinding* BindingOf(WindowHandle child) const;
     bool HandleFormMessage(uint32_t message, uintptr_t wParam, intptr_t lParam);
     void RouteCommand(uintptr_t wParam, intptr_t lParam);
-    void RouteNotify(intptr_t lParam);
-    void RouteHotkeyMove(uintptr_t wParam, intptr_t lParam);
     void RouteFocus();
     template <class Event> void Raise(Event event) noexcept;
 
     DisplayScale scale_;
     WindowHandle form_ = 0;
-    // The child window of each control of the design, in its order; 0 for
-    // the images, which have none.
-    std::vector<WindowHandle> children_;
     std::vector<std::pair<design::Font, uintptr_t>> fonts_;
     uintptr_t helpMenu_ = 0;
     uint32_t taskbarCreated_ = 0;
     WindowHandle focusBeforeDeactivation_ = 0;
     EchoGuard echo_;
-    std::unique_ptr<Binding> binding_;
+
+    // Set by Bind.
+    MainWindow* logic_ = nullptr;
+    MessageDialog* messages_ = nullptr;
+    std::vector<std::unique_ptr<Win32ControlBinding>> bindings_;
+    std::vector<std::pair<int, MenuItem*>> menuItems_;
+    std::unique_ptr<Win32FormBackend> formBackend_;
+    WindowHandle lastFocus_ = 0;
 };
 
 } // namespace tessik

@@ -1,4 +1,4 @@
-#include "platform/win32/Win32MainWindow.h"
+#include "app/Win32MainWindow.h"
 
 #include "platform/RuntimeError.h"
 #include "resources/letters/LetterIds.h"
@@ -10,7 +10,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <algorithm>
 #include <cstring>
@@ -20,8 +19,6 @@ namespace {
 
 constexpr char kFormClass[] = "TessikMainWindow";
 constexpr char kPictureClass[] = "TessikPictureBox";
-constexpr int kFirstControlId = 1000;
-constexpr int kFirstMenuId = 2000;
 // How many items an opened drop-down list shows before it scrolls.
 constexpr int kDroppedItems = 12;
 // The design's pictures are drawn for 96 dots per inch.
@@ -97,11 +94,6 @@ ChildKind KindOf(design::ControlKind kind) {
     return {nullptr, 0, 0};
 }
 
-std::size_t IndexOf(const design::Control& control) {
-    const auto found = std::find(design::kControls.begin(), design::kControls.end(), &control);
-    return static_cast<std::size_t>(found - design::kControls.begin());
-}
-
 // The window's default font, for controls without a font of their own:
 // the typeface the system uses for message boxes, at the size the design's
 // captions were laid out for, so that they fit at any resolution.
@@ -125,18 +117,6 @@ HFONT CreateDesignFont(const design::Font& font, const DisplayScale& scale) {
     const std::size_t length = std::min(font.face.size(), sizeof description.lfFaceName - 1);
     std::memcpy(description.lfFaceName, font.face.data(), length);
     return CreateFontIndirectA(&description);
-}
-
-// The mouse-move arguments of a form's event: buttons 1 left, 2 right,
-// 4 middle; shift 1 Shift, 2 Control, 4 Alt.
-int MouseButtons(WPARAM keys) {
-    return ((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) |
-           ((keys & MK_MBUTTON) ? 4 : 0);
-}
-
-int ShiftKeys(WPARAM keys) {
-    return ((keys & MK_SHIFT) ? 1 : 0) | ((keys & MK_CONTROL) ? 2 : 0) |
-           (GetKeyState(VK_MENU) < 0 ? 4 : 0);
 }
 
 // The strip of letter pictures in the program's resources, at `cellSize`
@@ -172,38 +152,7 @@ HBITMAP LoadLetterStrip(int cellSize) {
     return stretched;
 }
 
-std::optional<DropDownChoices::Notification> DropDownNotification(int code) {
-    using enum DropDownChoices::Notification;
-    switch (code) {
-    case CBN_DROPDOWN:
-        return DroppedDown;
-    case CBN_SELCHANGE:
-        return SelectionChanged;
-    case CBN_SELENDOK:
-        return SelectionAccepted;
-    case CBN_SELENDCANCEL:
-        return SelectionCancelled;
-    default:
-        return std::nullopt;
-    }
-}
-
 } // namespace
-
-// The logic bound to the window, and how each control's notifications
-// reach its control object.
-struct Win32MainWindow::Binding {
-    MainWindow& logic;
-    MessageDialog& messages;
-    std::function<void()> afterEvent;
-    // By the control's index in the design.
-    std::vector<std::function<void(int code)>> commands;
-    std::vector<Control*> controls;
-    std::vector<MenuItem*> menuItems;
-    std::vector<std::unique_ptr<ControlBackend>> backends;
-    std::unique_ptr<Win32FormBackend> form;
-    WindowHandle lastFocus = 0;
-};
 
 struct Win32MainWindow::Procedures {
     static Win32MainWindow* Of(HWND window) {
@@ -230,7 +179,8 @@ struct Win32MainWindow::Procedures {
             Remember(window, lParam);
         Win32MainWindow* self = Of(window);
         if (self != nullptr && message == WM_MOUSEMOVE) {
-            self->RouteHotkeyMove(wParam, lParam);
+            if (Win32ControlBinding* binding = self->BindingOf(FromHwnd(window)))
+                self->Raise([&] { binding->MouseMove(wParam, lParam); });
             return 0;
         }
         return DefWindowProcA(window, message, wParam, lParam);
@@ -273,8 +223,8 @@ Win32MainWindow::~Win32MainWindow() {
         DeleteObject(reinterpret_cast<HFONT>(handle));
 }
 
-WindowHandle Win32MainWindow::HotkeyTarget() const {
-    return children_[IndexOf(design::pctHotkey)];
+WindowHandle Win32MainWindow::ChildOf(const design::Control& control) const {
+    return FromHwnd(GetDlgItem(ToHwnd(form_), control.id));
 }
 
 // Each font of the design is created once, when a control first names it.
@@ -292,33 +242,29 @@ uintptr_t Win32MainWindow::FontFor(const design::Font& font) {
 void Win32MainWindow::CreateControls() {
     // Created in tab order: the order of the children is the order in
     // which Tab moves through them.
-    for (std::size_t i = 0; i < design::kControls.size(); ++i) {
-        const design::Control& control = *design::kControls[i];
+    for (const design::Control* design : design::kControls) {
+        const design::Control& control = *design;
         const ChildKind kind = KindOf(control.kind);
-        if (kind.className == nullptr) {
-            children_.push_back(0); // an image has no window of its own
-            continue;
-        }
+        if (kind.className == nullptr)
+            continue; // an image has no window of its own
         const PixelRect bounds = scale_.ToPixels(control.bounds);
         const DWORD style = WS_CHILD | kind.style | (control.visible ? WS_VISIBLE : 0) |
                             (control.enabled ? 0 : WS_DISABLED);
         HWND child = CreateWindowExA(
             kind.exStyle, kind.className, std::string(control.caption).c_str(), style, bounds.left,
             bounds.top, bounds.width, bounds.height, ToHwnd(form_),
-            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstControlId + i)), ProgramInstance(),
-            this);
+            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(control.id)), ProgramInstance(), this);
         if (child == nullptr)
             throw RuntimeError(ErrorNumber::InternalError,
                                "cannot create " + std::string(control.name));
-        children_.push_back(FromHwnd(child));
         SendMessageA(child, WM_SETFONT, FontFor(control.font), FALSE);
         if (control.kind == design::ControlKind::DropDownList)
-            FitDropDownList(i);
+            FitDropDownList(control);
     }
 
     // The letter table: a whole row is selected by a click anywhere on it,
     // and its rows are as high as the letter pictures.
-    HWND letters = ToHwnd(children_[IndexOf(design::lstTessikLetters)]);
+    HWND letters = ToHwnd(ChildOf(design::lstTessikLetters));
     ListView_SetExtendedListViewStyle(letters, LVS_EX_FULLROWSELECT);
     const int pictureSize = MulDiv(design::kLetterPictureSize, scale_.dpiY, kDesignDpi);
     HIMAGELIST pictures = ImageList_Create(pictureSize, pictureSize, ILC_COLOR24 | ILC_MASK,
@@ -336,9 +282,9 @@ void Win32MainWindow::CreateControls() {
 // The closed box of a drop-down list gets the design's height whatever
 // its font, as near as the control allows; the opened list shows
 // kDroppedItems items.
-void Win32MainWindow::FitDropDownList(std::size_t index) {
-    HWND combo = ToHwnd(children_[index]);
-    const PixelRect bounds = scale_.ToPixels(design::kControls[index]->bounds);
+void Win32MainWindow::FitDropDownList(const design::Control& control) {
+    HWND combo = ToHwnd(ChildOf(control));
+    const PixelRect bounds = scale_.ToPixels(control.bounds);
     // How much frame the control adds around the selection field depends
     // on the system: correct by what is measured until it fits.
     auto selection = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, WPARAM(-1), 0));
@@ -360,90 +306,60 @@ void Win32MainWindow::FitDropDownList(std::size_t index) {
 // The help menu is never shown as a menu bar; cmdHelp opens it.
 void Win32MainWindow::CreateHelpMenu() {
     HMENU menu = CreatePopupMenu();
-    for (std::size_t i = 0; i < design::kHelpMenuItems.size(); ++i)
-        AppendMenuA(menu, MF_STRING, kFirstMenuId + i,
-                    std::string(design::kHelpMenuItems[i].caption).c_str());
+    for (const design::MenuItem* item : design::kHelpMenuItems)
+        AppendMenuA(menu, MF_STRING, item->id, std::string(item->caption).c_str());
     helpMenu_ = reinterpret_cast<uintptr_t>(menu);
 }
 
-void Win32MainWindow::Bind(MainWindow& logic, MessageDialog& messages,
-                           std::function<void()> afterEvent) {
-    binding_.reset(new Binding{logic, messages, std::move(afterEvent), {}, {}, {}, {}, {}, 0});
-    Binding& binding = *binding_;
-    binding.commands.resize(design::kControls.size());
-    binding.controls.resize(design::kControls.size());
+template <class Binding, class Object, class... Options>
+void Win32MainWindow::BindControl(const design::Control& control, Object& object,
+                                  Options... options) {
+    bindings_.push_back(std::make_unique<Binding>(ChildOf(control), object,
+                                                  Win32BindingContext{scale_, echo_}, options...));
+}
 
-    const auto attach = [&](const design::Control& design, auto& object, auto backend) {
-        const std::size_t index = IndexOf(design);
-        auto& attached = *backend;
-        binding.backends.push_back(std::move(backend));
-        binding.controls[index] = &object;
-        object.Attach(attached);
-        return index;
-    };
-    const auto plain = [this](const design::Control& design) {
-        return std::make_unique<Win32ControlBackend>(children_[IndexOf(design)], scale_, echo_);
-    };
-    const auto button = [&](const design::Control& design, Button& object) {
-        binding.commands[attach(design, object, plain(design))] = [&object](int code) {
-            if (code == BN_CLICKED)
-                object.Click();
-        };
-    };
-    const auto dropDownList = [&]<class Backend = Win32ComboBoxBackend>(
-        const design::Control& design, ComboBox& object) {
-        const WindowHandle window = children_[IndexOf(design)];
-        auto backend = std::make_unique<Backend>(window, scale_, echo_);
-        binding.commands[attach(design, object, std::move(backend))] =
-            [&object, window, choices = DropDownChoices()](int code) mutable {
-                const auto notification = DropDownNotification(code);
-                if (!notification)
-                    return;
-                const auto selected =
-                    static_cast<int>(SendMessageA(ToHwnd(window), CB_GETCURSEL, 0, 0));
-                if (const auto chosen = choices.Notified(*notification, selected))
-                    object.UserSelected(*chosen);
-            };
-    };
+void Win32MainWindow::Bind(MainWindow& logic, MessageDialog& messages) {
+    logic_ = &logic;
+    messages_ = &messages;
+    BindControl<Win32ListViewBinding>(design::lstTessikLetters, logic.lstTessikLetters);
+    BindControl<Win32DropDownListBinding>(design::cmbLetters, logic.cmbLetters,
+                                          Win32DropDownListBinding::Placement::Overlay);
+    BindControl<Win32ButtonBinding>(design::cmdSave, logic.cmdSave);
+    BindControl<Win32DropDownListBinding>(design::cmbLayouts, logic.cmbLayouts);
+    BindControl<Win32TextBoxBinding>(design::txtLayoutName, logic.txtLayoutName);
+    BindControl<Win32PictureBoxBinding>(design::pctHotkey, logic.pctHotkey);
+    BindControl<Win32ButtonBinding>(design::cmdNew, logic.cmdNew);
+    BindControl<Win32ButtonBinding>(design::cmdHide, logic.cmdHide);
+    BindControl<Win32ButtonBinding>(design::cmdDelete, logic.cmdDelete);
+    BindControl<Win32ButtonBinding>(design::cmdModify, logic.cmdModify);
+    BindControl<Win32ButtonBinding>(design::cmdCancel, logic.cmdCancel);
+    BindControl<Win32ButtonBinding>(design::cmdAbout, logic.cmdAbout);
+    BindControl<Win32LabelBinding>(design::lblLayouts, logic.lblLayouts);
+    BindControl<Win32LabelBinding>(design::lblLName, logic.lblLName);
+    BindControl<Win32ButtonBinding>(design::cmdExit, logic.cmdExit);
+    BindControl<Win32ButtonBinding>(design::cmdHelp, logic.cmdHelp);
 
-    attach(design::lstTessikLetters, logic.lstTessikLetters,
-           std::make_unique<Win32ListViewBackend>(children_[IndexOf(design::lstTessikLetters)],
-                                                  scale_, echo_));
-    dropDownList.operator()<Win32OverlayComboBoxBackend>(design::cmbLetters, logic.cmbLetters);
-    button(design::cmdSave, logic.cmdSave);
-    dropDownList(design::cmbLayouts, logic.cmbLayouts);
-    const WindowHandle nameWindow = children_[IndexOf(design::txtLayoutName)];
-    binding.commands[attach(design::txtLayoutName, logic.txtLayoutName,
-                            plain(design::txtLayoutName))] = [this, &text = logic.txtLayoutName,
-                                                              nameWindow](int code) {
-        if (code != EN_CHANGE || echo_.Active())
-            return;
-        std::string typed(static_cast<std::size_t>(GetWindowTextLengthA(ToHwnd(nameWindow))), '\0');
-        GetWindowTextA(ToHwnd(nameWindow), typed.data(), static_cast<int>(typed.size()) + 1);
-        text.UserChangedText(std::move(typed));
-    };
-    attach(design::pctHotkey, logic.pctHotkey, plain(design::pctHotkey));
-    button(design::cmdNew, logic.cmdNew);
-    button(design::cmdHide, logic.cmdHide);
-    button(design::cmdDelete, logic.cmdDelete);
-    button(design::cmdModify, logic.cmdModify);
-    button(design::cmdCancel, logic.cmdCancel);
-    button(design::cmdAbout, logic.cmdAbout);
-    attach(design::lblLayouts, logic.lblLayouts, plain(design::lblLayouts));
-    attach(design::lblLName, logic.lblLName, plain(design::lblLName));
-    button(design::cmdExit, logic.cmdExit);
-    button(design::cmdHelp, logic.cmdHelp);
+    menuItems_ = {{design::mnuConfigur.id, &logic.mnuConfigur},
+                  {design::mnuBeginning.id, &logic.mnuBeginning},
+                  {design::mnuUsing.id, &logic.mnuUsing},
+                  {design::mnuRules.id, &logic.mnuRules}};
+    formBackend_ = std::make_unique<Win32FormBackend>(form_);
+    logic.frmMain.Attach(*formBackend_);
+}
 
-    binding.menuItems = {&logic.mnuConfigur, &logic.mnuBeginning, &logic.mnuUsing, &logic.mnuRules};
-    binding.form = std::make_unique<Win32FormBackend>(form_);
-    logic.frmMain.Attach(*binding.form);
+Win32ControlBinding* Win32MainWindow::BindingOf(WindowHandle child) const {
+    for (const auto& binding : bindings_) {
+        if (binding->Window() == child)
+            return binding.get();
+    }
+    return nullptr;
 }
 
 template <class Event> void Win32MainWindow::Raise(Event event) noexcept {
     try {
         event();
     } catch (...) {
-        ReportCurrentException(binding_->messages);
+        ReportCurrentException(*messages_);
     }
 }
 
@@ -469,14 +385,11 @@ bool Win32MainWindow::HandleFormMessage(uint32_t message, uintptr_t wParam, intp
     default:
         break;
     }
-    if (!binding_)
+    if (logic_ == nullptr)
         return false;
-    MainWindow& logic = binding_->logic;
+    MainWindow& logic = *logic_;
     if (message == kTrayCallbackMessage) {
-        Raise([&] {
-            logic.TrayCallback(LOWORD(lParam));
-            binding_->afterEvent();
-        });
+        Raise([&] { logic.TrayCallback(LOWORD(lParam)); });
         return true;
     }
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
@@ -488,7 +401,9 @@ bool Win32MainWindow::HandleFormMessage(uint32_t message, uintptr_t wParam, intp
         RouteCommand(wParam, lParam);
         return true;
     case WM_NOTIFY:
-        RouteNotify(lParam);
+        if (Win32ControlBinding* binding =
+                BindingOf(FromHwnd(reinterpret_cast<const NMHDR*>(lParam)->hwndFrom)))
+            Raise([&] { binding->Notify(lParam); });
         return true;
     case WM_CLOSE:
         // The window has no Close command: it is left with Hide or Exit,
@@ -501,7 +416,7 @@ bool Win32MainWindow::HandleFormMessage(uint32_t message, uintptr_t wParam, intp
         return false;
     case WM_ENDSESSION:
         if (wParam)
-            Raise([&] { logic.frmMain.Unload(); });
+            Raise([&] { logic.SessionEnded(); });
         return true;
     default:
         return false;
@@ -512,55 +427,25 @@ void Win32MainWindow::RouteCommand(uintptr_t wParam, intptr_t lParam) {
     const int id = LOWORD(wParam);
     const int code = HIWORD(wParam);
     if (lParam == 0) {
-        const std::size_t item = static_cast<std::size_t>(id - kFirstMenuId);
-        if (code == 0 && id >= kFirstMenuId && item < binding_->menuItems.size())
-            Raise([&] { binding_->menuItems[item]->Click(); });
+        for (const auto& [itemId, item] : menuItems_) {
+            if (code == 0 && id == itemId)
+                Raise([item] { item->Click(); });
+        }
         return;
     }
-    const std::size_t index = static_cast<std::size_t>(id - kFirstControlId);
-    if (id >= kFirstControlId && index < binding_->commands.size() && binding_->commands[index])
-        Raise([&] { binding_->commands[index](code); });
-}
-
-void Win32MainWindow::RouteNotify(intptr_t lParam) {
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (FromHwnd(header->hwndFrom) != children_[IndexOf(design::lstTessikLetters)])
-        return;
-    ListView& letters = binding_->logic.lstTessikLetters;
-    if (header->code == NM_CLICK) {
-        Raise([&] { letters.Click(); });
-    } else if (header->code == LVN_ITEMCHANGED && !echo_.Active()) {
-        const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
-        const bool selected =
-            (change->uNewState & LVIS_SELECTED) != 0 && (change->uOldState & LVIS_SELECTED) == 0;
-        if (selected && change->iItem >= 0)
-            Raise([&] { letters.UserSelectedRow(change->iItem); });
-    }
-}
-
-// pctHotkey's scale mode is twips.
-void Win32MainWindow::RouteHotkeyMove(uintptr_t wParam, intptr_t lParam) {
-    if (!binding_)
-        return;
-    const auto x = static_cast<float>(GET_X_LPARAM(lParam) * scale_.TwipsPerPixelX());
-    const auto y = static_cast<float>(GET_Y_LPARAM(lParam) * scale_.TwipsPerPixelY());
-    Raise([&] {
-        binding_->logic.pctHotkey.MouseMove(MouseButtons(wParam), ShiftKeys(wParam), x, y);
-        binding_->afterEvent();
-    });
+    if (Win32ControlBinding* binding = BindingOf(static_cast<WindowHandle>(lParam)))
+        Raise([&] { binding->Command(code); });
 }
 
 // The control objects learn where the focus went from here, after each
 // message, whatever moved it: a click, Tab, an access key or the program.
 void Win32MainWindow::RouteFocus() {
     const WindowHandle focus = FromHwnd(GetFocus());
-    if (!binding_ || focus == binding_->lastFocus)
+    if (logic_ == nullptr || focus == lastFocus_)
         return;
-    binding_->lastFocus = focus;
-    for (std::size_t i = 0; i < children_.size(); ++i) {
-        if (children_[i] != 0 && children_[i] == focus && binding_->controls[i] != nullptr)
-            binding_->controls[i]->GotFocus();
-    }
+    lastFocus_ = focus;
+    if (Win32ControlBinding* binding = BindingOf(focus))
+        binding->FocusArrived();
 }
 
 int Win32MainWindow::RunMessageLoop() {

@@ -1,17 +1,16 @@
 // tessik.exe: the entry procedure, and the live program put together from
 // the engine, the window's logic and their Win32 bindings.
 
+#include "app/Win32MainWindow.h"
 #include "engine/Engine.h"
 #include "engine/HookLifecycle.h"
-#include "engine/HookWatchdog.h"
 #include "platform/win32/Win32AnsiCodePage.h"
 #include "platform/win32/Win32Application.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32HelpViewer.h"
-#include "platform/win32/Win32HookWatchdog.h"
 #include "platform/win32/Win32HotKeySystem.h"
 #include "platform/win32/Win32Keyboard.h"
-#include "platform/win32/Win32MainWindow.h"
+#include "platform/win32/Win32KeyboardInputWatch.h"
 #include "platform/win32/Win32MessageDialog.h"
 #include "platform/win32/Win32NotificationArea.h"
 #include "platform/win32/Win32PopupMenus.h"
@@ -71,10 +70,9 @@ int RunProgram() {
         application.Window(),
         {LoadProgramIcon(TESSIK_ICON_IMGTESSIK, GetSystemMetrics(SM_CXICON)), imgTessik});
 
-    HookLifecycle hooks(systemHook, window.Handle());
-    HookWatchdog watchdog(systemHook, hooks);
-    Win32HookWatchdog keyboardInput(watchdog);
-    systemHook.ReportHookCallsTo(&watchdog);
+    Win32KeyboardInputWatch keyboardInput;
+    HookLifecycle hooks(systemHook, keyboardInput, window.Handle());
+    systemHook.ReportHookCallsTo(&hooks.Watchdog());
 
     Win32HotKeySystem hotKeySystem;
     HotKey hotKey(hotKeySystem);
@@ -87,20 +85,13 @@ int RunProgram() {
     Win32SystemMenus systemMenus;
     Win32AnsiCodePage codePage;
     MainWindow logic({messages, tray, registry, files, application, windows, systemMenus, codePage},
-                     {engine, hooks, hotKey}, {window.Handle(), window.HotkeyTarget()},
+                     {engine, hooks, hotKey}, {window.Handle(), window.ChildOf(design::pctHotkey)},
                      {imgTessik, imgEnglish}, layoutsFolder, window.Scale());
     Win32PopupMenus popupMenus(window.Handle(), window.HelpMenu(), window.Scale());
     Win32HelpViewer helpViewer;
     HelpAndAbout help(logic, {messages, popupMenus, helpViewer, files}, executableFolder);
 
-    // The watchdog looks after the hook while, and only while, translation
-    // is on; only the tray and the hot key switch it.
-    window.Bind(logic, messages, [&] {
-        if (logic.NativeMode() && !watchdog.IsWatching())
-            keyboardInput.Start();
-        else if (!logic.NativeMode() && watchdog.IsWatching())
-            keyboardInput.Stop();
-    });
+    window.Bind(logic, messages);
     logic.Load();
     const int exitCode = window.RunMessageLoop();
     systemHook.ReportHookCallsTo(nullptr);
