@@ -8,36 +8,12 @@
 #include "platform/HookChain.h"
 #include "platform/Injector.h"
 #include "platform/KeyState.h"
+#include "platform/SystemValues.h"
 
 #include <cstdint>
 #include <string>
 
 namespace tessik {
-
-// Window messages and virtual-key codes the translation looks at.
-namespace msg {
-constexpr uintptr_t KeyDown = 0x0100;
-constexpr uintptr_t KeyUp = 0x0101;
-constexpr uintptr_t SysKeyDown = 0x0104;
-constexpr uintptr_t SysKeyUp = 0x0105;
-} // namespace msg
-
-namespace vk {
-constexpr int Back = 0x08;
-constexpr int Tab = 0x09;
-constexpr int Return = 0x0D;
-constexpr int Shift = 0x10;
-constexpr int Control = 0x11;
-constexpr int Menu = 0x12;
-constexpr int Space = 0x20;
-constexpr int Digit0 = 0x30;
-constexpr int LetterA = 0x41;
-constexpr int Numpad0 = 0x60;
-constexpr int LeftWindows = 0x5B;
-constexpr int RightWindows = 0x5C;
-constexpr int Oem5Backslash = 0xDC;
-constexpr int Packet = 0xE7;
-} // namespace vk
 
 // The keystroke translation engine: the active key map and the layout it
 // came from, the output history, and the keyboard hook's translation.

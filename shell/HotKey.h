@@ -13,8 +13,8 @@ namespace tessik {
 class HotKey {
 public:
     static constexpr int kId = 0;
-    static constexpr uint32_t kModifiers = 3; // MOD_ALT | MOD_CONTROL
-    static constexpr uint32_t kKey = 0x20;    // VK_SPACE
+    static constexpr uint32_t kModifiers = mod::Alt | mod::Control;
+    static constexpr uint32_t kKey = vk::Space;
 
     explicit HotKey(HotKeySystem& system) : system_(system) {}
 
