@@ -29,12 +29,18 @@ public:
     intptr_t HotKeyWindowProc(WindowHandle hwnd, uint32_t message, uintptr_t wParam,
                               intptr_t lParam) noexcept;
 
-    WindowHandle HotKeyWindow = 0;
-    WindowHandle HotKeyTarget = 0;
-    WindowProcedure PreviousWindowProc = 0;
+    // What InstallHotKey was given and what it replaced, kept until the
+    // process ends: the main window, the window that receives the forwarded
+    // presses, and the main window's previous procedure.
+    WindowHandle HotKeyWindow() const { return hotKeyWindow_; }
+    WindowHandle HotKeyTarget() const { return hotKeyTarget_; }
+    WindowProcedure PreviousWindowProc() const { return previousWindowProc_; }
 
 private:
     HotKeySystem& system_;
+    WindowHandle hotKeyWindow_ = 0;
+    WindowHandle hotKeyTarget_ = 0;
+    WindowProcedure previousWindowProc_ = 0;
 };
 
 } // namespace tessik
