@@ -19,15 +19,15 @@ std::string Engine::LayoutPath(const std::string& layoutName) const {
 
 void Engine::LoadKeyMap() {
     keyMap_.Clear();
-    const auto file = platform_.files.OpenForReading(LayoutPath(CurrentLayoutName));
+    const auto file = platform_.files.OpenForReading(LayoutPath(currentLayoutName_));
     // Read aside and put in place at the end, so that a read error part-way
     // leaves the map empty rather than holding half a layout.
     KeyMap loaded;
     for (int i = 0; i < kLayoutRecordsPerFile; ++i) {
-        if (!ReadLayoutRecord(*file, RecordBuffer))
+        if (!ReadLayoutRecord(*file, recordBuffer_))
             break;
-        if (const auto slot = SlotOfLabel(RecordBuffer.KeyLabel))
-            loaded.Set(*slot, RecordBuffer.Code);
+        if (const auto slot = SlotOfLabel(recordBuffer_.KeyLabel))
+            loaded.Set(*slot, recordBuffer_.Code);
     }
     keyMap_ = loaded;
 }

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace tessik {
 
@@ -29,11 +30,18 @@ public:
 
     Engine(Platform platform, std::string layoutsFolder);
 
-    // The layout whose file LoadKeyMap reads; callers set it first.
-    std::string CurrentLayoutName;
+    // The name of the current layout: the one whose file LoadKeyMap reads.
+    const std::string& CurrentLayoutName() const { return currentLayoutName_; }
+    // Makes `layoutName` the current layout. The key map stays as it is until
+    // the caller runs LoadKeyMap: the selection steps refresh the tray icon in
+    // between, and a load that fails leaves the new name current.
+    void SelectLayout(std::string layoutName) { currentLayoutName_ = std::move(layoutName); }
+
     // The one layout record through which every reader and writer of layout
-    // files goes, one record at a time.
-    LayoutRecord RecordBuffer;
+    // files goes, one record at a time. Mutable because the layout writers and
+    // ShowLayout, outside the engine, fill it record by record just as
+    // LoadKeyMap does.
+    LayoutRecord& RecordBuffer() { return recordBuffer_; }
 
     // Rebuilds the active key map from the file of CurrentLayoutName. All
     // slots are 0 before the file is opened and the new map takes effect
@@ -78,6 +86,8 @@ private:
 
     Platform platform_;
     std::string layoutsFolder_;
+    std::string currentLayoutName_;
+    LayoutRecord recordBuffer_;
     KeyMap keyMap_;
     Composer composer_;
     ForegroundVerdict foreground_;

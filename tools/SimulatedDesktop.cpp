@@ -79,7 +79,7 @@ intptr_t SimulatedDesktop::UsKeyboardTarget::CallNextHook(int32_t, uintptr_t mes
 SimulatedDesktop::SimulatedDesktop(FileSystem& files, const std::string& layoutsFolder,
                                    const std::string& layoutName)
     : engine_({keys_, target_, injector_, files, foreground_}, layoutsFolder) {
-    engine_.CurrentLayoutName = layoutName;
+    engine_.SelectLayout(layoutName);
     engine_.LoadKeyMap();
 }
 

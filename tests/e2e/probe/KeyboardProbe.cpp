@@ -40,7 +40,7 @@ public:
           controlFolder_(controlFolder) {}
 
     int Run(const std::string& layoutName) {
-        engine_.CurrentLayoutName = layoutName;
+        engine_.SelectLayout(layoutName);
         try {
             engine_.LoadKeyMap();
         } catch (const RuntimeError& error) {
