@@ -50,11 +50,11 @@ constexpr int Subtract = 0x6D;
 constexpr int Decimal = 0x6E;
 constexpr int Divide = 0x6F;
 // The punctuation keys, named here by what they type on a US keyboard.
-constexpr int Oem1Semicolon = 0xBA;    // VK_OEM_1
-constexpr int OemPlus = 0xBB;          // VK_OEM_PLUS, the '=' key
-constexpr int OemComma = 0xBC;         // VK_OEM_COMMA
-constexpr int OemMinus = 0xBD;         // VK_OEM_MINUS
-constexpr int OemPeriod = 0xBE;        // VK_OEM_PERIOD
+constexpr int Oem1Semicolon = 0xBA; // VK_OEM_1
+constexpr int OemPlus = 0xBB;       // VK_OEM_PLUS, the '=' key
+constexpr int OemComma = 0xBC;
+constexpr int OemMinus = 0xBD;
+constexpr int OemPeriod = 0xBE;
 constexpr int Oem2Slash = 0xBF;        // VK_OEM_2
 constexpr int Oem3Grave = 0xC0;        // VK_OEM_3
 constexpr int Oem4OpenBracket = 0xDB;  // VK_OEM_4
@@ -116,10 +116,16 @@ constexpr std::size_t MaxPath = 260;
 } // namespace path
 
 namespace reg {
-// Predefined root keys, HKEY_CLASSES_ROOT to HKEY_DYN_DATA.
-constexpr uintptr_t ClassesRoot = 0x80000000;
-constexpr uintptr_t CurrentUser = 0x80000001;
-constexpr uintptr_t DynData = 0x80000006;
+// The system makes its predefined root keys from 32-bit numbers with the top
+// bit set, taken as signed: a 64-bit process sees them sign-extended
+// (HKEY_CURRENT_USER is 0xFFFFFFFF80000001 there), and only that form is
+// sure to name the root.
+constexpr uintptr_t PredefinedKey(uint32_t number) {
+    return static_cast<uintptr_t>(static_cast<intptr_t>(static_cast<int32_t>(number)));
+}
+constexpr uintptr_t ClassesRoot = PredefinedKey(0x80000000); // the first predefined root
+constexpr uintptr_t CurrentUser = PredefinedKey(0x80000001);
+constexpr uintptr_t DynData = PredefinedKey(0x80000006); // the last predefined root
 
 // KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY |
 // KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY | KEY_CREATE_LINK, no standard rights.
