@@ -5,7 +5,6 @@
 namespace tessik {
 namespace {
 
-constexpr int16_t kHeldNow = static_cast<int16_t>(0x8000);
 constexpr CodeValue kBengaliDigitZero = 0x09E6;
 constexpr CodeValue kRupeeSign = 0x09F3;
 
@@ -20,15 +19,15 @@ std::string Engine::LayoutPath(const std::string& layoutName) const {
 
 void Engine::LoadKeyMap() {
     keyMap_.Clear();
-    const auto file = platform_.files.OpenForReading(LayoutPath(CurrentLayoutName));
+    const auto file = platform_.files.OpenForReading(LayoutPath(currentLayoutName_));
     // Read aside and put in place at the end, so that a read error part-way
     // leaves the map empty rather than holding half a layout.
     KeyMap loaded;
     for (int i = 0; i < kLayoutRecordsPerFile; ++i) {
-        if (!ReadLayoutRecord(*file, RecordBuffer))
+        if (!ReadLayoutRecord(*file, recordBuffer_))
             break;
-        if (const auto slot = SlotOfLabel(RecordBuffer.KeyLabel))
-            loaded.Set(*slot, RecordBuffer.Code);
+        if (const auto slot = SlotOfLabel(recordBuffer_.KeyLabel))
+            loaded.Set(*slot, recordBuffer_.Code);
     }
     keyMap_ = loaded;
 }
@@ -48,7 +47,7 @@ intptr_t Engine::KeyboardHookProc(int32_t code, uintptr_t message, const KeyEven
 // Only "held now" counts: the "pressed since the last query" bit would still
 // be set by the Control of Ctrl+Alt+Space when the next letter comes.
 bool Engine::HeldNow(int virtualKey) {
-    return (platform_.keys.AsyncKeyState(virtualKey) & kHeldNow) != 0;
+    return (platform_.keys.AsyncKeyState(virtualKey) & keystate::HeldNow) != 0;
 }
 
 // The program's own windows (a layout name, the letters that answer a

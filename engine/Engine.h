@@ -9,36 +9,13 @@
 #include "platform/Injector.h"
 #include "platform/KeyState.h"
 #include "platform/SystemHook.h"
+#include "platform/SystemValues.h"
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace tessik {
-
-// Window messages and virtual-key codes the translation looks at.
-namespace msg {
-constexpr uintptr_t KeyDown = 0x0100;
-constexpr uintptr_t KeyUp = 0x0101;
-constexpr uintptr_t SysKeyDown = 0x0104;
-constexpr uintptr_t SysKeyUp = 0x0105;
-} // namespace msg
-
-namespace vk {
-constexpr int Back = 0x08;
-constexpr int Tab = 0x09;
-constexpr int Return = 0x0D;
-constexpr int Shift = 0x10;
-constexpr int Control = 0x11;
-constexpr int Menu = 0x12;
-constexpr int Space = 0x20;
-constexpr int Digit0 = 0x30;
-constexpr int LetterA = 0x41;
-constexpr int Numpad0 = 0x60;
-constexpr int LeftWindows = 0x5B;
-constexpr int RightWindows = 0x5C;
-constexpr int Oem5Backslash = 0xDC;
-constexpr int Packet = 0xE7;
-} // namespace vk
 
 // The keystroke translation engine: the active key map and the layout it
 // came from, the output history, and the keyboard hook's translation.
@@ -54,11 +31,18 @@ public:
 
     Engine(Platform platform, std::string layoutsFolder);
 
-    // The layout whose file LoadKeyMap reads; callers set it first.
-    std::string CurrentLayoutName;
+    // The name of the current layout: the one whose file LoadKeyMap reads.
+    const std::string& CurrentLayoutName() const { return currentLayoutName_; }
+    // Makes `layoutName` the current layout. The key map stays as it is until
+    // the caller runs LoadKeyMap: the selection steps refresh the tray icon in
+    // between, and a load that fails leaves the new name current.
+    void SelectLayout(std::string layoutName) { currentLayoutName_ = std::move(layoutName); }
+
     // The one layout record through which every reader and writer of layout
-    // files goes, one record at a time.
-    LayoutRecord RecordBuffer;
+    // files goes, one record at a time. Mutable because the layout writers and
+    // ShowLayout, outside the engine, fill it record by record just as
+    // LoadKeyMap does.
+    LayoutRecord& RecordBuffer() { return recordBuffer_; }
 
     // Rebuilds the active key map from the file of CurrentLayoutName. All
     // slots are 0 before the file is opened and the new map takes effect
@@ -103,6 +87,8 @@ private:
 
     Platform platform_;
     std::string layoutsFolder_;
+    std::string currentLayoutName_;
+    LayoutRecord recordBuffer_;
     KeyMap keyMap_;
     Composer composer_;
     ForegroundVerdict foreground_;

@@ -115,7 +115,7 @@ bool LayoutEditor::WriteNewLayout(const std::string& path, const RowLabels& labe
     // The first layout saved makes the folder, when it has gone.
     files_.CreateFolder(engine_.LayoutsFolder());
     try {
-        WriteNewLayoutFile(files_, path, engine_.RecordBuffer, labels);
+        WriteNewLayoutFile(files_, path, engine_.RecordBuffer(), labels);
     } catch (const RuntimeError& error) {
         if (error.Number() != static_cast<int32_t>(ErrorNumber::FileAlreadyExists))
             throw;
@@ -152,7 +152,8 @@ void LayoutEditor::Apply() {
     const RowLabels labels = ShownLabels();
     if (!PassesDuplicateLabelTest(labels))
         return;
-    WriteLayoutFile(files_, engine_.LayoutPath(c_.cmbLayouts.Text()), engine_.RecordBuffer, labels);
+    WriteLayoutFile(files_, engine_.LayoutPath(c_.cmbLayouts.Text()), engine_.RecordBuffer(),
+                    labels);
     c_.cmdModify.SetCaption(kModifyCaption);
     c_.cmdNew.SetEnabled(true);
     c_.cmdCancel.SetEnabled(false);

@@ -1,6 +1,7 @@
 #include "layouts/LayoutName.h"
 
 #include "platform/FileSystem.h"
+#include "platform/SystemValues.h"
 
 #include <algorithm>
 #include <array>
@@ -20,9 +21,9 @@ const char* const kTemporaryNameMessage = "Layout names that begin with '~' and 
                                           "give another name.";
 const char* const kTooLongMessage = "The layout name is too long. Please give a shorter name.";
 
-// The longest path that the system's ANSI file functions take (MAX_PATH,
-// less the closing NUL). The temporary file of a save has the longest path.
-constexpr std::size_t kLongestPath = 259;
+// The longest path that the system's ANSI file functions take, less the
+// closing NUL. The temporary file of a save has the longest path.
+constexpr std::size_t kLongestPath = path::MaxPath - 1;
 
 // Names that Windows takes for devices, with or without an extension. The
 // superscript digits are those of the Latin-1 code page.

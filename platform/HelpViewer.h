@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Handles.h"
+#include "platform/SystemValues.h"
 
 #include <cstdint>
 #include <string>
@@ -12,9 +13,6 @@ namespace tessik {
 // starts and runs without it.
 class HelpViewer {
 public:
-    // HH_DISPLAY_TOPIC: open a help file at its default topic.
-    static constexpr uint32_t kDisplayTopic = 0;
-
     virtual ~HelpViewer() = default;
     // Loads the help library and finds HtmlHelpA in it, unless that was done
     // before; the library then stays loaded. False when either step fails.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Handles.h"
+#include "platform/SystemValues.h"
 
 #include <cstdint>
 
@@ -8,15 +9,6 @@ namespace tessik {
 
 // The address of a window procedure, as SetWindowLongPtrA returns it.
 using WindowProcedure = uintptr_t;
-
-namespace wm {
-constexpr uint32_t NcDestroy = 0x0082;
-constexpr uint32_t MouseMove = 0x0200;
-constexpr uint32_t LButtonUp = 0x0202;
-constexpr uint32_t LButtonDblClk = 0x0203;
-constexpr uint32_t RButtonUp = 0x0205;
-constexpr uint32_t HotKey = 0x0312;
-} // namespace wm
 
 // The program's replacement window procedure, to which the system's
 // procedure hands every message of the subclassed window. It must not throw.

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/SystemValues.h"
+
 #include <cstdint>
 
 namespace tessik {
 
-// The asynchronous state of a key, as the system reports it: bit 0x8000 is
-// set while the key is held down now.
+// The asynchronous state of a key, as the system reports it: the bit
+// keystate::HeldNow is set while the key is held down now.
 class KeyState {
 public:
     virtual ~KeyState() = default;

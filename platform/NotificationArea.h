@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Handles.h"
+#include "platform/SystemValues.h"
 
 #include <array>
 #include <cstdint>
@@ -10,8 +11,8 @@ namespace tessik {
 // The notification-icon record in its first, 88-byte ANSI form, field by
 // field. The Win32 binding copies it 1:1 into NOTIFYICONDATAA.
 struct TrayIconRecord {
-    static constexpr uint32_t kAnsiRecordSize = 88;
-    static constexpr std::size_t kTipSize = 64;
+    static constexpr uint32_t kAnsiRecordSize = tray::AnsiRecordSizeV1;
+    static constexpr std::size_t kTipSize = tray::TipSize;
 
     uint32_t cbSize = 0;
     WindowHandle hWnd = 0;
@@ -24,7 +25,7 @@ struct TrayIconRecord {
     std::array<char, kTipSize> szTip{};
 };
 
-enum class TrayMessage : uint32_t { Add = 0, Modify = 1, Delete = 2 };
+enum class TrayMessage : uint32_t { Add = tray::Add, Modify = tray::Modify, Delete = tray::Delete };
 
 // The shell's notification area (Shell_NotifyIconA). Returns whether the
 // shell accepted the call.

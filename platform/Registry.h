@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SystemValues.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,32 +10,6 @@ namespace tessik {
 
 // An open registry key, or a predefined root such as HKEY_CURRENT_USER.
 using RegistryKey = uintptr_t;
-
-namespace reg {
-constexpr RegistryKey CurrentUser = 0x80000001;
-
-// KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY |
-// KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY | KEY_CREATE_LINK, no standard rights.
-constexpr uint32_t kAccess = 0x3F;
-
-namespace type {
-constexpr uint32_t Sz = 1;
-constexpr uint32_t ExpandSz = 2;
-constexpr uint32_t Binary = 3;
-constexpr uint32_t Dword = 4;
-constexpr uint32_t DwordBigEndian = 5;
-constexpr uint32_t MultiSz = 7;
-} // namespace type
-
-// Status codes the registry functions return.
-namespace status {
-constexpr int32_t Success = 0;
-constexpr int32_t FileNotFound = 2;
-constexpr int32_t AccessDenied = 5;
-constexpr int32_t InvalidHandle = 6;
-constexpr int32_t MoreData = 234;
-} // namespace status
-} // namespace reg
 
 // The 8-bit registry functions, one method each, with their semantics: names
 // and text data are ANSI, results are the system's status codes, and nothing

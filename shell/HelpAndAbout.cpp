@@ -17,8 +17,6 @@ constexpr const char* kWeb = "https://tessik.example.org";
 constexpr const char* kEmail = "tessik@example.org";
 constexpr const char* kPhone = "none";
 
-constexpr uint32_t kAboutBoxStyle = 0x40; // information icon, OK
-
 } // namespace
 
 std::string HelpFilePath(std::string_view executableFolder, std::string_view file) {
@@ -78,7 +76,7 @@ void HelpAndAbout::ShowHelpFile(std::string_view file) {
         platform_.messages.Show(HelpViewerMissingText(path), box::StopOk, window_.ApplicationTitle);
         return;
     }
-    platform_.viewer.HtmlHelpA(window_.frmMain.Handle(), path, HelpViewer::kDisplayTopic, 0);
+    platform_.viewer.HtmlHelpA(window_.frmMain.Handle(), path, help::DisplayTopic, 0);
 }
 
 bool HelpAndAbout::CanBeOpened(const std::string& path) {
@@ -91,7 +89,7 @@ bool HelpAndAbout::CanBeOpened(const std::string& path) {
 }
 
 void HelpAndAbout::ShowAbout() {
-    platform_.messages.Show(AboutText(), kAboutBoxStyle, window_.ApplicationTitle);
+    platform_.messages.Show(AboutText(), box::InformationOk, window_.ApplicationTitle);
 }
 
 } // namespace tessik

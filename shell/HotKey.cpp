@@ -3,16 +3,16 @@
 namespace tessik {
 
 bool HotKey::InstallHotKey(WindowHandle mainWindow, WindowHandle targetWindow) {
-    HotKeyWindow = mainWindow;
-    HotKeyTarget = targetWindow;
+    hotKeyWindow_ = mainWindow;
+    hotKeyTarget_ = targetWindow;
     const bool registered = system_.RegisterGlobalHotKey(mainWindow, kId, kModifiers, kKey);
-    PreviousWindowProc = system_.ReplaceWindowProcedure(mainWindow);
+    previousWindowProc_ = system_.ReplaceWindowProcedure(mainWindow);
     return registered;
 }
 
 void HotKey::RemoveHotKey() {
-    system_.UnregisterGlobalHotKey(HotKeyWindow, kId);
-    system_.RestoreWindowProcedure(HotKeyWindow, PreviousWindowProc);
+    system_.UnregisterGlobalHotKey(hotKeyWindow_, kId);
+    system_.RestoreWindowProcedure(hotKeyWindow_, previousWindowProc_);
 }
 
 intptr_t HotKey::HotKeyWindowProc(WindowHandle hwnd, uint32_t message, uintptr_t wParam,
@@ -21,8 +21,8 @@ intptr_t HotKey::HotKeyWindowProc(WindowHandle hwnd, uint32_t message, uintptr_t
         RemoveHotKey();
     else if (message == wm::HotKey)
         // The hot key's id, 0, becomes the posted lParam: a move to (0, 0).
-        system_.PostWindowMessage(HotKeyTarget, wm::MouseMove, 0, static_cast<intptr_t>(wParam));
-    return system_.CallWindowProcedure(PreviousWindowProc, hwnd, message, wParam, lParam);
+        system_.PostWindowMessage(hotKeyTarget_, wm::MouseMove, 0, static_cast<intptr_t>(wParam));
+    return system_.CallWindowProcedure(previousWindowProc_, hwnd, message, wParam, lParam);
 }
 
 } // namespace tessik

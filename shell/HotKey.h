@@ -13,8 +13,8 @@ namespace tessik {
 class HotKey final : public HotKeyWindowProcedure {
 public:
     static constexpr int kId = 0;
-    static constexpr uint32_t kModifiers = 3; // MOD_ALT | MOD_CONTROL
-    static constexpr uint32_t kKey = 0x20;    // VK_SPACE
+    static constexpr uint32_t kModifiers = mod::Alt | mod::Control;
+    static constexpr uint32_t kKey = vk::Space;
 
     explicit HotKey(HotKeySystem& system) : system_(system) {}
 
@@ -29,12 +29,18 @@ public:
     intptr_t HotKeyWindowProc(WindowHandle hwnd, uint32_t message, uintptr_t wParam,
                               intptr_t lParam) noexcept override;
 
-    WindowHandle HotKeyWindow = 0;
-    WindowHandle HotKeyTarget = 0;
-    WindowProcedure PreviousWindowProc = 0;
+    // What InstallHotKey was given and what it replaced, kept until the
+    // process ends: the main window, the window that receives the forwarded
+    // presses, and the main window's previous procedure.
+    WindowHandle HotKeyWindow() const { return hotKeyWindow_; }
+    WindowHandle HotKeyTarget() const { return hotKeyTarget_; }
+    WindowProcedure PreviousWindowProc() const { return previousWindowProc_; }
 
 private:
     HotKeySystem& system_;
+    WindowHandle hotKeyWindow_ = 0;
+    WindowHandle hotKeyTarget_ = 0;
+    WindowProcedure previousWindowProc_ = 0;
 };
 
 } // namespace tessik

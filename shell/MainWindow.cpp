@@ -233,12 +233,12 @@ void MainWindow::ShowLayout() noexcept {
     RunHandler(platform_.messages, [this] {
         Engine& engine = modules_.engine;
         ShowLayoutFile(lstTessikLetters, platform_.files,
-                       engine.LayoutPath(engine.CurrentLayoutName), engine.RecordBuffer);
+                       engine.LayoutPath(engine.CurrentLayoutName()), engine.RecordBuffer());
     });
 }
 
 void MainWindow::SelectLayout() {
-    modules_.engine.CurrentLayoutName = cmbLayouts.Text();
+    modules_.engine.SelectLayout(cmbLayouts.Text());
     // The icon shows the input mode, which a selection does not change: in
     // the system default nothing is translated, whatever layout is current.
     UpdateTrayIcon(nativeMode_ ? imgTessik.Picture() : imgEnglish.Picture());

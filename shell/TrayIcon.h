@@ -10,10 +10,10 @@ namespace tessik {
 // The message with which the shell reports mouse actions on the icon; the
 // mouse message comes in the low word of lParam. A message of the program's
 // own, so that no real mouse move over the window can pass for a click.
-constexpr uint32_t kTrayCallbackMessage = 0x8001; // WM_APP + 1
+constexpr uint32_t kTrayCallbackMessage = wm::App + 1;
 
 constexpr uint32_t kTrayIconId = 1;
-constexpr uint32_t kTrayIconFlags = 7; // NIF_MESSAGE | NIF_ICON | NIF_TIP
+constexpr uint32_t kTrayIconFlags = tray::MessageFlag | tray::IconFlag | tray::TipFlag;
 
 // The tip while translation is off.
 std::string SystemDefaultTip();

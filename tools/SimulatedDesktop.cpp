@@ -3,8 +3,6 @@
 namespace tessik::cli {
 namespace {
 
-constexpr int16_t kHeldNow = static_cast<int16_t>(0x8000);
-
 void AppendUtf8(std::string& text, char32_t c) {
     if (c < 0x80) {
         text += static_cast<char>(c);
@@ -66,7 +64,9 @@ intptr_t SimulatedDesktop::UsKeyboardTarget::CallNextHook(int32_t, uintptr_t mes
     if (message != msg::KeyDown && message != msg::SysKeyDown)
         return 0;
     receivedKeyDown = true;
-    const auto held = [this](int key) { return (keys_.AsyncKeyState(key) & kHeldNow) != 0; };
+    const auto held = [this](int key) {
+        return (keys_.AsyncKeyState(key) & keystate::HeldNow) != 0;
+    };
     if (held(vk::Control) || held(vk::Menu))
         return 0;
     if (event.virtualKey == vk::Back)
@@ -79,7 +79,7 @@ intptr_t SimulatedDesktop::UsKeyboardTarget::CallNextHook(int32_t, uintptr_t mes
 SimulatedDesktop::SimulatedDesktop(FileSystem& files, const std::string& layoutsFolder,
                                    const std::string& layoutName)
     : engine_({keys_, target_, injector_, files, foreground_}, layoutsFolder) {
-    engine_.CurrentLayoutName = layoutName;
+    engine_.SelectLayout(layoutName);
     engine_.LoadKeyMap();
 }
 

@@ -1,20 +1,13 @@
 #include "tools/UsKeyboard.h"
 
+#include "platform/SystemValues.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 
 namespace tessik::cli {
 namespace {
-
-constexpr uint32_t kBackspace = 8;
-constexpr uint32_t kTab = 9;
-constexpr uint32_t kEnter = 13;
-constexpr uint32_t kSpace = 32;
-constexpr uint32_t kDigit0 = 48;
-constexpr uint32_t kLetterA = 65;
-constexpr uint32_t kNumpad0 = 96;
-constexpr uint32_t kBackslash = 220;
 
 struct UsKey {
     uint32_t virtualKey;
@@ -28,23 +21,26 @@ constexpr auto kUsKeys = [] {
     std::array<UsKey, 26 + 10 + 3 + 11 + 10 + 5> keys{};
     std::size_t n = 0;
     for (char c = 'a'; c <= 'z'; ++c)
-        keys[n++] = {kLetterA + static_cast<uint32_t>(c - 'a'), c,
+        keys[n++] = {vk::LetterA + static_cast<uint32_t>(c - 'a'), c,
                      static_cast<char>(c - 'a' + 'A')};
     constexpr std::string_view kDigitsShifted = ")!@#$%^&*(";
     for (char c = '0'; c <= '9'; ++c)
-        keys[n++] = {kDigit0 + static_cast<uint32_t>(c - '0'), c, kDigitsShifted[c - '0']};
-    keys[n++] = {kSpace, ' ', ' '};
-    keys[n++] = {kTab, '\t', '\t'};
-    keys[n++] = {kEnter, '\n', '\n'};
-    for (const UsKey key :
-         {UsKey{186, ';', ':'}, UsKey{187, '=', '+'}, UsKey{188, ',', '<'}, UsKey{189, '-', '_'},
-          UsKey{190, '.', '>'}, UsKey{191, '/', '?'}, UsKey{192, '`', '~'}, UsKey{219, '[', '{'},
-          UsKey{kBackslash, '\\', '|'}, UsKey{221, ']', '}'}, UsKey{222, '\'', '"'}})
+        keys[n++] = {vk::Digit0 + static_cast<uint32_t>(c - '0'), c, kDigitsShifted[c - '0']};
+    keys[n++] = {vk::Space, ' ', ' '};
+    keys[n++] = {vk::Tab, '\t', '\t'};
+    keys[n++] = {vk::Return, '\n', '\n'};
+    for (const UsKey key : {UsKey{vk::Oem1Semicolon, ';', ':'}, UsKey{vk::OemPlus, '=', '+'},
+                            UsKey{vk::OemComma, ',', '<'}, UsKey{vk::OemMinus, '-', '_'},
+                            UsKey{vk::OemPeriod, '.', '>'}, UsKey{vk::Oem2Slash, '/', '?'},
+                            UsKey{vk::Oem3Grave, '`', '~'}, UsKey{vk::Oem4OpenBracket, '[', '{'},
+                            UsKey{vk::Oem5Backslash, '\\', '|'},
+                            UsKey{vk::Oem6CloseBracket, ']', '}'}, UsKey{vk::Oem7Quote, '\'', '"'}})
         keys[n++] = key;
     for (char c = '0'; c <= '9'; ++c)
-        keys[n++] = {kNumpad0 + static_cast<uint32_t>(c - '0'), c, c};
-    for (const UsKey key : {UsKey{106, '*', '*'}, UsKey{107, '+', '+'}, UsKey{109, '-', '-'},
-                            UsKey{110, '.', '.'}, UsKey{111, '/', '/'}})
+        keys[n++] = {vk::Numpad0 + static_cast<uint32_t>(c - '0'), c, c};
+    for (const UsKey key :
+         {UsKey{vk::Multiply, '*', '*'}, UsKey{vk::Add, '+', '+'}, UsKey{vk::Subtract, '-', '-'},
+          UsKey{vk::Decimal, '.', '.'}, UsKey{vk::Divide, '/', '/'}})
         keys[n++] = key;
     return keys;
 }();
@@ -55,8 +51,8 @@ struct NamedKey {
 };
 
 constexpr NamedKey kNamedKeys[] = {
-    {"backslash", kBackslash}, {"space", kSpace}, {"enter", kEnter}, {"tab", kTab},
-    {"backspace", kBackspace},
+    {"backslash", vk::Oem5Backslash}, {"space", vk::Space}, {"enter", vk::Return}, {"tab", vk::Tab},
+    {"backspace", vk::Back},
 };
 
 // In the order in which a canonical token writes them.
@@ -76,11 +72,11 @@ constexpr std::string_view kNumpadPrefix = "num";
 
 std::optional<uint32_t> KeyOfName(std::string_view name) {
     if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z')
-        return kLetterA + static_cast<uint32_t>(name[0] - 'a');
+        return vk::LetterA + static_cast<uint32_t>(name[0] - 'a');
     if (name.size() == 1 && name[0] >= '0' && name[0] <= '9')
-        return kDigit0 + static_cast<uint32_t>(name[0] - '0');
+        return vk::Digit0 + static_cast<uint32_t>(name[0] - '0');
     if (name.size() == 4 && name.starts_with(kNumpadPrefix) && name[3] >= '0' && name[3] <= '9')
-        return kNumpad0 + static_cast<uint32_t>(name[3] - '0');
+        return vk::Numpad0 + static_cast<uint32_t>(name[3] - '0');
     for (const NamedKey& key : kNamedKeys) {
         if (key.name == name)
             return key.virtualKey;
@@ -147,18 +143,19 @@ std::string CanonicalToken(const KeyStroke& stroke) {
         if (stroke.*modifier.held)
             token += modifier.prefix;
     }
-    const uint32_t vk = stroke.virtualKey;
-    if (vk >= kLetterA && vk < kLetterA + 26)
-        return token + static_cast<char>('a' + (vk - kLetterA));
-    if (vk >= kDigit0 && vk < kDigit0 + 10)
-        return token + static_cast<char>('0' + (vk - kDigit0));
-    if (vk >= kNumpad0 && vk < kNumpad0 + 10)
-        return token + std::string(kNumpadPrefix) + static_cast<char>('0' + (vk - kNumpad0));
+    const uint32_t virtualKey = stroke.virtualKey;
+    if (virtualKey >= vk::LetterA && virtualKey < vk::LetterA + 26)
+        return token + static_cast<char>('a' + (virtualKey - vk::LetterA));
+    if (virtualKey >= vk::Digit0 && virtualKey < vk::Digit0 + 10)
+        return token + static_cast<char>('0' + (virtualKey - vk::Digit0));
+    if (virtualKey >= vk::Numpad0 && virtualKey < vk::Numpad0 + 10)
+        return token + std::string(kNumpadPrefix) +
+               static_cast<char>('0' + (virtualKey - vk::Numpad0));
     for (const NamedKey& key : kNamedKeys) {
-        if (key.virtualKey == vk)
+        if (key.virtualKey == virtualKey)
             return token + std::string(key.name);
     }
-    return token + std::string(kVkPrefix) + std::to_string(vk);
+    return token + std::string(kVkPrefix) + std::to_string(virtualKey);
 }
 
 } // namespace tessik::cli

@@ -4,6 +4,7 @@
 #include "platform/HookChain.h"
 #include "platform/Injector.h"
 #include "platform/KeyState.h"
+#include "platform/SystemValues.h"
 
 #include <algorithm>
 #include <array>
@@ -13,11 +14,12 @@
 
 namespace tessik {
 
-// Key states set by the test: a held key reports 0x8000.
+// Key states set by the test: a held key reports the held-now bit.
 class FakeKeyState : public KeyState {
 public:
     void Hold(int virtualKey, bool held = true) {
-        states_[static_cast<std::size_t>(virtualKey & 0xFF)] = held ? int16_t(0x8000) : int16_t(0);
+        states_[static_cast<std::size_t>(virtualKey & 0xFF)] =
+            held ? keystate::HeldNow : int16_t(0);
     }
     void SetRaw(int virtualKey, int16_t state) {
         states_[static_cast<std::size_t>(virtualKey & 0xFF)] = state;

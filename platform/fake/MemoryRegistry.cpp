@@ -14,7 +14,7 @@ std::string Lower(std::string text) {
 }
 
 bool IsRoot(RegistryKey key) {
-    return key >= 0x80000000u && key <= 0x80000006u;
+    return key >= reg::ClassesRoot && key <= reg::DynData;
 }
 
 } // namespace

@@ -53,7 +53,7 @@ class EngineOnNullSinks {
 public:
     EngineOnNullSinks() {
         files.files[engine.LayoutPath("Bench")] = FullLayoutFile();
-        engine.CurrentLayoutName = "Bench";
+        engine.SelectLayout("Bench");
         engine.LoadKeyMap();
     }
 

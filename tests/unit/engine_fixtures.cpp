@@ -43,7 +43,7 @@ void EngineRig::AddLayoutFile(const std::string& name, const std::string& bytes)
 
 void EngineRig::Use(const Layout& layout, const std::string& name) {
     AddLayoutFile(name, LayoutBytes(layout));
-    engine.CurrentLayoutName = name;
+    engine.SelectLayout(name);
     engine.LoadKeyMap();
 }
 

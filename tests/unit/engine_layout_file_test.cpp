@@ -102,7 +102,7 @@ TEST(EngineLoadKeyMap, EmptyFileGivesAnEmptyMapAndNoError) {
     EngineRig rig;
     rig.Use(FiftyFiveDistinctLabels(), "Full");
     rig.AddLayoutFile("Empty", "");
-    rig.engine.CurrentLayoutName = "Empty";
+    rig.engine.SelectLayout("Empty");
     EXPECT_NO_THROW(rig.engine.LoadKeyMap());
     EXPECT_EQ(AllSlots(rig), kEmptyMap);
 }
@@ -115,11 +115,11 @@ TEST(EngineLoadKeyMap, RecordCutByTheEndOfTheFileAssignsNothing) {
     for (std::size_t cut = firstRecordEnd; cut < whole.size(); ++cut) {
         EngineRig rig;
         rig.AddLayoutFile("Short", whole.substr(0, cut));
-        rig.engine.CurrentLayoutName = "Short";
+        rig.engine.SelectLayout("Short");
         ASSERT_NO_THROW(rig.engine.LoadKeyMap()) << "cut at " << cut;
         EXPECT_EQ(rig.Slot("a "), 0x0985) << "cut at " << cut;
         EXPECT_EQ(rig.Slot("Shift + B"), 0) << "cut at " << cut;
-        EXPECT_TRUE(rig.engine.RecordBuffer.KeyLabel.empty()) << "cut at " << cut;
+        EXPECT_TRUE(rig.engine.RecordBuffer().KeyLabel.empty()) << "cut at " << cut;
     }
 }
 
@@ -134,7 +134,7 @@ TEST(EngineLoadKeyMap, RecordsAfterTheFiftyFifthAreNeverRead) {
 
     // Old bytes left behind a rewritten file are not records either.
     rig.AddLayoutFile("Rewritten", LayoutBytes(FiftyFiveDistinctLabels()) + "garbage");
-    rig.engine.CurrentLayoutName = "Rewritten";
+    rig.engine.SelectLayout("Rewritten");
     EXPECT_NO_THROW(rig.engine.LoadKeyMap());
     EXPECT_EQ(rig.Slot("z "), 0x0980 + slot::Letter('Z'));
 }
@@ -153,7 +153,7 @@ TEST(EngineLoadKeyMap, LoadingAnotherLayoutKeepsNothingOfTheFirst) {
 TEST(EngineLoadKeyMap, MissingFileRaisesFileNotFoundAndLeavesAnEmptyMap) {
     EngineRig rig;
     rig.Use(FiftyFiveDistinctLabels(), "Present");
-    rig.engine.CurrentLayoutName = "Absent";
+    rig.engine.SelectLayout("Absent");
     try {
         rig.engine.LoadKeyMap();
         FAIL() << "loading a missing layout did not raise";
@@ -167,7 +167,7 @@ TEST(EngineLoadKeyMap, ReadsTheFileOfTheCurrentLayoutInTheLayoutsFolder) {
     EngineRig rig;
     rig.files.files[JoinPath(EngineRig::kLayoutsFolder, "Mine")] = RecordBytes(0x0995, "k ");
     rig.files.files["Mine"] = RecordBytes(0x0996, "k ");
-    rig.engine.CurrentLayoutName = "Mine";
+    rig.engine.SelectLayout("Mine");
     rig.engine.LoadKeyMap();
     EXPECT_EQ(rig.Slot("k "), 0x0995);
 }
@@ -182,7 +182,7 @@ TEST(EngineLoadKeyMap, ReadFailureIsRaisedToTheCallerAndLeavesAnEmptyMap) {
         rig.AddLayoutFile("Bad", LayoutBytes(layout));
         rig.files.failRead = ErrorNumber::DeviceIoError;
         rig.files.failReadAt = recordStart;
-        rig.engine.CurrentLayoutName = "Bad";
+        rig.engine.SelectLayout("Bad");
         try {
             rig.engine.LoadKeyMap();
             ADD_FAILURE() << "a failing read of " << label << " was not raised";
@@ -257,7 +257,7 @@ TEST(EngineWriteLayoutRecord, AFileOfWrittenRecordsLoadsAsTheSameKeyMap) {
     for (const auto& [label, code] : FiftyFiveDistinctLabels())
         WriteLayoutRecord(*out, {code, label});
     out->Close();
-    rig.engine.CurrentLayoutName = "Written";
+    rig.engine.SelectLayout("Written");
     rig.engine.LoadKeyMap();
     const std::vector<CodeValue> loaded = AllSlots(rig);
 

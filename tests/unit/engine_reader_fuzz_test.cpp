@@ -175,7 +175,7 @@ TEST(EngineReaderFuzz, RandomAndTruncatedFilesLoadSafelyAndAsDecoded) {
     OneFileSystem files;
     FakeForegroundWindow foreground;
     Engine engine({keys, hookChain, injector, files, foreground}, "Layouts");
-    engine.CurrentLayoutName = "Fuzzed";
+    engine.SelectLayout("Fuzzed");
 
     LayoutFileGenerator generator(20240611);
     int filesWithAssignments = 0;

@@ -102,7 +102,7 @@ TEST_F(ModifyLayout, AppliedChangesTypeAtOnceAndShowInTheTable) {
     RowLabels expected = PhoneticLabels();
     expected[kRowKa] = "a ";
     EXPECT_EQ(Table(), expected);
-    EXPECT_EQ(engine.CurrentLayoutName, "Phonetic");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Phonetic");
 
     // Apply leaves the picker open; the next row click, now in the browse
     // state, hides it.

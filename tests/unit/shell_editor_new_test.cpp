@@ -32,7 +32,7 @@ TEST_F(NewLayout, NewEmptiesTheKeyColumnAndEntersTheNewLayoutState) {
     EXPECT_TRUE(window->lstTessikLetters.HasFocus());
     EXPECT_FALSE(window->cmbLetters.Visible());
     // Typing and the current layout are untouched until a layout is chosen.
-    EXPECT_EQ(engine.CurrentLayoutName, "Default");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Default");
     EXPECT_EQ(Press("Shift + A"), std::vector<uint16_t>{0x0985});
     EXPECT_TRUE(messages.shown.empty());
 
@@ -130,7 +130,7 @@ TEST_F(NewLayout, SaveWritesTheTableUnderTheNewNameAndReturnsToTheBrowseState) {
               (std::vector<std::string>{"Default", "Phonetic", "Mine"}));
     // Saving does not make the new layout current.
     EXPECT_EQ(window->cmbLayouts.Text(), "Default");
-    EXPECT_EQ(engine.CurrentLayoutName, "Default");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Default");
     EXPECT_EQ(Table(), DefaultLabels());
     EXPECT_EQ(Press("Shift + A"), std::vector<uint16_t>{0x0985});
 
@@ -272,7 +272,7 @@ TEST_F(NewLayout, ALayoutChosenWhileCreatingOneFillsTheTableThatSaveStores) {
     EXPECT_TRUE(window->cmbLayouts.Enabled());
     EXPECT_FALSE(window->cmbLetters.Visible());
     Choose("Phonetic");
-    EXPECT_EQ(engine.CurrentLayoutName, "Phonetic");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Phonetic");
     EXPECT_EQ(Table(), PhoneticLabels()); // its file covers every row
 
     TypeName("Copy");

@@ -25,9 +25,9 @@ TEST_F(HotKeyModule, InstallRegistersCtrlAltSpaceAndReplacesTheWindowProcedure) 
     EXPECT_EQ(system.hotKeys.at({3u, 0x20u}).window, kMainWindow);
     EXPECT_EQ(system.hotKeys.at({3u, 0x20u}).id, 0);
     EXPECT_EQ(system.procedures[kMainWindow], FakeHotKeySystem::kHotKeyProcedure);
-    EXPECT_EQ(hotKey.PreviousWindowProc, kOriginalProcedure);
-    EXPECT_EQ(hotKey.HotKeyWindow, kMainWindow);
-    EXPECT_EQ(hotKey.HotKeyTarget, kTarget);
+    EXPECT_EQ(hotKey.PreviousWindowProc(), kOriginalProcedure);
+    EXPECT_EQ(hotKey.HotKeyWindow(), kMainWindow);
+    EXPECT_EQ(hotKey.HotKeyTarget(), kTarget);
 }
 
 TEST_F(HotKeyModule, ATakenCombinationStillReplacesTheProcedure) {

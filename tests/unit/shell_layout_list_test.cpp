@@ -39,7 +39,7 @@ TEST_F(LayoutList, ChoosingALayoutMakesItCurrentForTypingTheTrayAndTheTable) {
     window->ToggleInputMode();
     Choose("Phonetic");
 
-    EXPECT_EQ(engine.CurrentLayoutName, "Phonetic");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Phonetic");
     EXPECT_EQ(TypeK(), std::vector<uint16_t>{kKha});
     EXPECT_EQ(ShownIcon().hIcon, kTessikIcon);
     EXPECT_EQ(TipOf(ShownIcon()), Padded(kNativeTipPrefix + "Phonetic'"));
@@ -58,7 +58,7 @@ TEST_F(LayoutList, ALayoutWhoseFileHasGoneIsNamedButNeitherLoadedNorShown) {
 
     ASSERT_EQ(messages.shown.size(), 1u); // not a second report from showing it
     EXPECT_EQ(messages.shown[0].text, InternalErrorText(53));
-    EXPECT_EQ(engine.CurrentLayoutName, "Phonetic");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Phonetic");
     EXPECT_EQ(TipOf(ShownIcon()), Padded(kNativeTipPrefix + "Phonetic'"));
     EXPECT_EQ(KeyColumn(), table);
     // The map was emptied before the file was opened: keys go on unchanged.
@@ -88,7 +88,7 @@ TEST_F(LayoutList, DeletingAsksFirstAndNoChangesNothing) {
     EXPECT_EQ(messages.shown[0].title, "Tessik");
     EXPECT_TRUE(files.files.count(LayoutPath("Phonetic")));
     EXPECT_EQ(window->cmbLayouts.Text(), "Phonetic");
-    EXPECT_EQ(engine.CurrentLayoutName, "Phonetic");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Phonetic");
     EXPECT_EQ(TypeK(), std::vector<uint16_t>{kKha});
     EXPECT_EQ(tray.calls.size(), trayCalls);
 }
@@ -103,7 +103,7 @@ TEST_F(LayoutList, DeletingALayoutRemovesItsFileAndEntryAndReturnsToDefault) {
     EXPECT_TRUE(files.files.count(LayoutPath("Default")));
     EXPECT_EQ(window->cmbLayouts.Items(), std::vector<std::string>{"Default"});
     EXPECT_EQ(window->cmbLayouts.Text(), "Default");
-    EXPECT_EQ(engine.CurrentLayoutName, "Default");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Default");
     EXPECT_EQ(TypeK(), std::vector<uint16_t>{kKa});
     EXPECT_EQ(window->lstTessikLetters.Row(kRowKa).subItemText, "k ");
     EXPECT_EQ(ShownIcon().hIcon, kTessikIcon);
@@ -119,7 +119,7 @@ TEST_F(LayoutList, DeletingInTheSystemDefaultModeKeepsTheTrayInThatMode) {
     ClickDelete(box::Yes);
 
     EXPECT_FALSE(window->NativeMode());
-    EXPECT_EQ(engine.CurrentLayoutName, "Default");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Default");
     EXPECT_EQ(ShownIcon().hIcon, kEnglishIcon);
     EXPECT_EQ(TipOf(ShownIcon()), Padded("Current keyboard is 'System Default'"));
 
@@ -139,7 +139,7 @@ TEST_F(LayoutList, AFileThatCannotBeDeletedIsReportedAndNothingChanges) {
     EXPECT_EQ(messages.shown[1].text, InternalErrorText(70));
     EXPECT_EQ(window->cmbLayouts.ListCount(), 2);
     EXPECT_EQ(window->cmbLayouts.Text(), "Phonetic");
-    EXPECT_EQ(engine.CurrentLayoutName, "Phonetic");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Phonetic");
 }
 
 TEST_F(LayoutList, WithoutADefaultEntryTheDeletedOneIsGoneAndNothingIsLeftToDelete) {
@@ -159,7 +159,7 @@ TEST_F(LayoutList, WithoutADefaultEntryTheDeletedOneIsGoneAndNothingIsLeftToDele
     EXPECT_FALSE(files.files.count(LayoutPath("default")));
     EXPECT_EQ(window->cmbLayouts.Items(), std::vector<std::string>{"Phonetic"});
     EXPECT_EQ(window->cmbLayouts.ListIndex(), -1);
-    EXPECT_EQ(engine.CurrentLayoutName, "default");
+    EXPECT_EQ(engine.CurrentLayoutName(), "default");
 
     // With no entry selected there is nothing to delete, and nothing is asked.
     const auto filesLeft = files.files;

@@ -113,7 +113,7 @@ TEST_F(LetterTable, APickGoesToTheSelectedRowEvenWhenTheKeyboardMovedIt) {
 
 TEST_F(LetterTable, ALabelThePickerDoesNotListIsReportedAfterThePickerMoved) {
     AddLayout("Foreign", {{kKa, "K "}});
-    engine.CurrentLayoutName = "Foreign";
+    engine.SelectLayout("Foreign");
     window->ShowLayout();
     EXPECT_EQ(window->lstTessikLetters.Row(kRowKa).subItemText, "K ");
 
@@ -146,7 +146,7 @@ TEST_F(LetterTable, ShowingALayoutWritesTheRowsItNamesAndLeavesTheOthers) {
                         {kKha, "x "},
                         {kKha, "y "},
                         {special::Reph, "Shift + R"}});
-    engine.CurrentLayoutName = "Other";
+    engine.SelectLayout("Other");
     window->ShowLayout();
     window->ShowLayout(); // twice is the same as once
 
@@ -162,7 +162,7 @@ TEST_F(LetterTable, ShowingALayoutWritesTheRowsItNamesAndLeavesTheOthers) {
 
 TEST_F(LetterTable, AMissingLayoutFileIsReportedAndTheTableIsUnchanged) {
     const auto before = KeyColumn();
-    engine.CurrentLayoutName = "Gone";
+    engine.SelectLayout("Gone");
     window->ShowLayout();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, InternalErrorText(53));

@@ -58,7 +58,7 @@ TEST_F(Program, FirstStartSelectsDefaultAndWaitsHiddenInTheTray) {
 
     EXPECT_EQ(w.cmbLayouts.Items(), (std::vector<std::string>{"Default", "Phonetic"}));
     EXPECT_EQ(w.cmbLayouts.Text(), "Default");
-    EXPECT_EQ(engine.CurrentLayoutName, "Default");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Default");
     EXPECT_EQ(LoadedKa(), kKa);
     EXPECT_TRUE(messages.shown.empty());
 

@@ -42,7 +42,7 @@ TEST_F(StartUp, LeavesTheTaskListAndTheCloseCommandAndShowsTheStoredLayout) {
     EXPECT_EQ(w.ApplicationTitle, "Tessik");
     EXPECT_EQ(application.Title(), "Tessik");
     EXPECT_EQ(w.cmbLayouts.Text(), "Phonetic");
-    EXPECT_EQ(engine.CurrentLayoutName, "Phonetic");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Phonetic");
     EXPECT_EQ(LoadedKa(), kKha);
     EXPECT_EQ(w.lstTessikLetters.Row(12).subItemText, "k ");
     EXPECT_EQ(tray.calls.size(), 1u); // only the add: the selection came before it
@@ -54,7 +54,7 @@ TEST_F(StartUp, AStoredLayoutThatIsGoneOrEmptyFallsBackToDefault) {
         StoreKeyLayout(stored);
         Start();
         EXPECT_EQ(window->cmbLayouts.Text(), "Default") << stored;
-        EXPECT_EQ(engine.CurrentLayoutName, "Default");
+        EXPECT_EQ(engine.CurrentLayoutName(), "Default");
         EXPECT_EQ(TypeK(), std::vector<uint16_t>{kKa});
         EXPECT_EQ(window->lstTessikLetters.Row(11).subItemText, "k ");
         EXPECT_TRUE(messages.shown.empty());

@@ -39,7 +39,7 @@ public:
           systemHook_(engine_), controlFolder_(controlFolder) {}
 
     int Run(const std::string& layoutName) {
-        engine_.CurrentLayoutName = layoutName;
+        engine_.SelectLayout(layoutName);
         try {
             engine_.LoadKeyMap();
         } catch (const RuntimeError& error) {
