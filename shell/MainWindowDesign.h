@@ -30,7 +30,8 @@ constexpr int kNoWindow = 0;
 
 struct Control {
     std::string_view name;
-    // The child window's id; the window binding finds the control by it.
+    // The child window's id: 1000 + the control's place in kControls, which
+    // the end-to-end tests read the window by.
     int id;
     ControlKind kind;
     std::string_view caption;
@@ -46,22 +47,22 @@ inline constexpr int kClientWidth = 4935;
 inline constexpr int kClientHeight = 5250;
 
 // clang-format off
-inline constexpr Control lstTessikLetters{"lstTessikLetters", 101,       ControlKind::ListView,     "",                    {420, 120, 2730, 5055}, true,  true,  0,  kLetterFont};
-inline constexpr Control cmbLetters      {"cmbLetters",       102,       ControlKind::DropDownList, "",                    {1065, 195, 1770, 525}, true,  false, 1,  kLetterFont};
-inline constexpr Control cmdSave         {"cmdSave",          103,       ControlKind::Button,       "&Save",               {3360, 1800, 1335, 375}, false, true, 2,  kWindowDefaultFont};
-inline constexpr Control cmbLayouts      {"cmbLayouts",       104,       ControlKind::DropDownList, "",                    {3360, 330, 1335, 315}, false, true,  3,  kWindowDefaultFont};
-inline constexpr Control txtLayoutName   {"txtLayoutName",    105,       ControlKind::TextBox,      "",                    {3360, 930, 1335, 285}, false, true,  4,  kWindowDefaultFont};
-inline constexpr Control pctHotkey       {"pctHotkey",        106,       ControlKind::PictureBox,   "",                    {3720, 4200, 735, 735}, true,  false, 5,  kWindowDefaultFont};
-inline constexpr Control cmdNew          {"cmdNew",           107,       ControlKind::Button,       "&New Layout",         {3360, 1320, 1335, 375}, true,  true, 6,  kWindowDefaultFont};
-inline constexpr Control cmdHide         {"cmdHide",          108,       ControlKind::Button,       "&Hide",               {3360, 3840, 1335, 375}, true,  true, 7,  kWindowDefaultFont};
-inline constexpr Control cmdDelete       {"cmdDelete",        109,       ControlKind::Button,       "&Delete",             {3360, 3240, 1335, 375}, true,  true, 8,  kWindowDefaultFont};
-inline constexpr Control cmdModify       {"cmdModify",        110,       ControlKind::Button,       "&Modify",             {3360, 2280, 1335, 375}, true,  true, 9,  kWindowDefaultFont};
-inline constexpr Control cmdCancel       {"cmdCancel",        111,       ControlKind::Button,       "&Cancel",             {3360, 2760, 1335, 375}, false, true, 10, kWindowDefaultFont};
-inline constexpr Control cmdAbout        {"cmdAbout",         112,       ControlKind::Button,       "?",                   {3360, 4320, 510, 375},  true,  true, 11, kAboutFont};
-inline constexpr Control lblLayouts      {"lblLayouts",       113,       ControlKind::Label,        "Available Layouts :", {3360, 105, 1380, 225}, true,  true,  12, kWindowDefaultFont};
-inline constexpr Control lblLName        {"lblLName",         114,       ControlKind::Label,        "Layout Name :",       {3360, 705, 1380, 225}, true,  true,  13, kWindowDefaultFont};
-inline constexpr Control cmdExit         {"cmdExit",          115,       ControlKind::Button,       "&Exit",               {3360, 4800, 1335, 375}, true,  true, 14, kWindowDefaultFont};
-inline constexpr Control cmdHelp         {"cmdHelp",          116,       ControlKind::Button,       "Help",                {3930, 4320, 765, 375},  true,  true, 15, kWindowDefaultFont};
+inline constexpr Control lstTessikLetters{"lstTessikLetters", 1000,      ControlKind::ListView,     "",                    {420, 120, 2730, 5055}, true,  true,  0,  kLetterFont};
+inline constexpr Control cmbLetters      {"cmbLetters",       1001,      ControlKind::DropDownList, "",                    {1065, 195, 1770, 525}, true,  false, 1,  kLetterFont};
+inline constexpr Control cmdSave         {"cmdSave",          1002,      ControlKind::Button,       "&Save",               {3360, 1800, 1335, 375}, false, true, 2,  kWindowDefaultFont};
+inline constexpr Control cmbLayouts      {"cmbLayouts",       1003,      ControlKind::DropDownList, "",                    {3360, 330, 1335, 315}, false, true,  3,  kWindowDefaultFont};
+inline constexpr Control txtLayoutName   {"txtLayoutName",    1004,      ControlKind::TextBox,      "",                    {3360, 930, 1335, 285}, false, true,  4,  kWindowDefaultFont};
+inline constexpr Control pctHotkey       {"pctHotkey",        1005,      ControlKind::PictureBox,   "",                    {3720, 4200, 735, 735}, true,  false, 5,  kWindowDefaultFont};
+inline constexpr Control cmdNew          {"cmdNew",           1006,      ControlKind::Button,       "&New Layout",         {3360, 1320, 1335, 375}, true,  true, 6,  kWindowDefaultFont};
+inline constexpr Control cmdHide         {"cmdHide",          1007,      ControlKind::Button,       "&Hide",               {3360, 3840, 1335, 375}, true,  true, 7,  kWindowDefaultFont};
+inline constexpr Control cmdDelete       {"cmdDelete",        1008,      ControlKind::Button,       "&Delete",             {3360, 3240, 1335, 375}, true,  true, 8,  kWindowDefaultFont};
+inline constexpr Control cmdModify       {"cmdModify",        1009,      ControlKind::Button,       "&Modify",             {3360, 2280, 1335, 375}, true,  true, 9,  kWindowDefaultFont};
+inline constexpr Control cmdCancel       {"cmdCancel",        1010,      ControlKind::Button,       "&Cancel",             {3360, 2760, 1335, 375}, false, true, 10, kWindowDefaultFont};
+inline constexpr Control cmdAbout        {"cmdAbout",         1011,      ControlKind::Button,       "?",                   {3360, 4320, 510, 375},  true,  true, 11, kAboutFont};
+inline constexpr Control lblLayouts      {"lblLayouts",       1012,      ControlKind::Label,        "Available Layouts :", {3360, 105, 1380, 225}, true,  true,  12, kWindowDefaultFont};
+inline constexpr Control lblLName        {"lblLName",         1013,      ControlKind::Label,        "Layout Name :",       {3360, 705, 1380, 225}, true,  true,  13, kWindowDefaultFont};
+inline constexpr Control cmdExit         {"cmdExit",          1014,      ControlKind::Button,       "&Exit",               {3360, 4800, 1335, 375}, true,  true, 14, kWindowDefaultFont};
+inline constexpr Control cmdHelp         {"cmdHelp",          1015,      ControlKind::Button,       "Help",                {3930, 4320, 765, 375},  true,  true, 15, kWindowDefaultFont};
 inline constexpr Control imgTessik       {"imgTessik",        kNoWindow, ControlKind::Image,        "",                    {90, 90, 240, 240},     true,  false, kNotInTabOrder, kWindowDefaultFont};
 inline constexpr Control imgEnglish      {"imgEnglish",       kNoWindow, ControlKind::Image,        "",                    {120, 360, 240, 240},   true,  false, kNotInTabOrder, kWindowDefaultFont};
 // clang-format on
@@ -93,10 +94,10 @@ struct MenuItem {
     int id = 0;
 };
 inline constexpr MenuItem mnuHiddenPopup{"mnuHiddenPopup", "Help"};
-inline constexpr MenuItem mnuConfigur{"mnuConfigur", "Configuring the system", 201};
-inline constexpr MenuItem mnuBeginning{"mnuBeginning", "Beginning", 202};
-inline constexpr MenuItem mnuUsing{"mnuUsing", "Using the software", 203};
-inline constexpr MenuItem mnuRules{"mnuRules", "Writing Rules", 204};
+inline constexpr MenuItem mnuConfigur{"mnuConfigur", "Configuring the system", 2000};
+inline constexpr MenuItem mnuBeginning{"mnuBeginning", "Beginning", 2001};
+inline constexpr MenuItem mnuUsing{"mnuUsing", "Using the software", 2002};
+inline constexpr MenuItem mnuRules{"mnuRules", "Writing Rules", 2003};
 // The pop-up's items, in their order.
 inline constexpr std::array<const MenuItem*, 4> kHelpMenuItems{&mnuConfigur, &mnuBeginning,
                                                                &mnuUsing, &mnuRules};
