@@ -9,4 +9,9 @@ else
     windows_preset=windows-x64
     export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
 fi
-wine() { "$WINELOADER" "$@"; }
+# Debian's loader has no preloader to reserve Windows' fixed addresses, and
+# it sits at a fixed place with its heap a random distance above it: about
+# once in a thousand starts the heap covers the address of the shared user
+# data and the start fails ("failed to map the shared user data"). Without
+# address randomization the heap always starts where it cannot.
+wine() { setarch -R "$WINELOADER" "$@"; }

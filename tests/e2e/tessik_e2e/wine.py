@@ -26,6 +26,16 @@ def wine_environment(display: str) -> dict:
                 WINEDLLOVERRIDES="mscoree,mshtml=")
 
 
+def wine_command(*arguments: str) -> list:
+    """The command line that runs Wine with `arguments`. Debian's loader has
+    no preloader to reserve Windows' fixed addresses, and it sits at a fixed
+    place with its heap a random distance above it: about once in a thousand
+    starts the heap covers the address of the shared user data and the
+    program never starts ("failed to map the shared user data"). Without
+    address randomization the heap always starts where it cannot."""
+    return ["setarch", "-R", config.WINE_LOADER, *arguments]
+
+
 def windows_path(path: Path) -> str:
     """The path as Windows programs see it: Wine maps drive Z: to /."""
     return "Z:" + str(Path(path).resolve()).replace("/", "\\")
@@ -45,7 +55,7 @@ def boot_prefix(display: str) -> None:
     kill_wineserver(environment)
     shutil.rmtree(config.WINE_PREFIX, ignore_errors=True)
     config.WINE_PREFIX.parent.mkdir(parents=True, exist_ok=True)
-    subprocess.run([config.WINE_LOADER, "wineboot", "-i"], env=environment, check=True,
+    subprocess.run(wine_command("wineboot", "-i"), env=environment, check=True,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
     wine = Wine(display, config.WINE_PREFIX.parent)
     # A crashing program ends instead of waiting behind a dialog box.
@@ -69,8 +79,8 @@ class Wine:
         width, height = config.DESKTOP_SIZE
         log = (self._log_folder / f"{Path(program).stem}.wine.log").open("ab")
         process = subprocess.Popen(
-            [config.WINE_LOADER, "explorer", f"/desktop={DESKTOP_NAME},{width}x{height}", str(program),
-             *arguments], env=self.environment, stdout=log, stderr=subprocess.STDOUT)
+            wine_command("explorer", f"/desktop={DESKTOP_NAME},{width}x{height}", str(program),
+                         *arguments), env=self.environment, stdout=log, stderr=subprocess.STDOUT)
         log.close()
         self._programs.append(process)
         return process
@@ -79,14 +89,14 @@ class Wine:
         """Runs a program outside the desktop, waits for it to end and
         returns its exit code; its output goes to the log file named after it."""
         with (self._log_folder / f"{Path(program).stem}.wine.log").open("ab") as log:
-            return subprocess.run([config.WINE_LOADER, str(program), *arguments], env=self.environment,
+            return subprocess.run(wine_command(str(program), *arguments), env=self.environment,
                                   stdout=log, stderr=subprocess.STDOUT, timeout=timeout).returncode
 
     def _reg(self, *arguments: str) -> subprocess.CompletedProcess:
         # Not through pipes: the services that wine starts hold them open
         # for seconds after the command has ended.
         with tempfile.TemporaryFile() as output:
-            result = subprocess.run([config.WINE_LOADER, "reg", *arguments], env=self.environment,
+            result = subprocess.run(wine_command("reg", *arguments), env=self.environment,
                                     stdout=output, stderr=subprocess.DEVNULL, timeout=60)
             output.seek(0)
             result.stdout = output.read().decode(errors="replace")
