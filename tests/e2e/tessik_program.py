@@ -122,7 +122,12 @@ class Tessik:
         output.unlink(missing_ok=True)
         self._session.wine.start_in_desktop(windows_program("window-reader.exe"),
                                             windows_path(output), WINDOW_CLASS, WINDOW_TITLE)
-        wait_until(output.exists, 20, what="window-reader.exe")
+        try:
+            wait_until(output.exists, 20, what="window-reader.exe")
+        except TimeoutError as error:
+            # Not a state of the window that a caller may wait out: the
+            # reader itself did not run (its log says why).
+            raise RuntimeError("window-reader.exe wrote no description") from error
         return json.loads(output.read_text())
 
     def wait_for_window(self, condition, timeout: float = 10) -> dict:
