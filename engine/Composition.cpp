@@ -34,6 +34,7 @@ void OutputHistory::Push(CodeValue code) {
 
 void Composer::RecordOutput(CodeValue code, InjectionBatch& out) {
     history_.Push(code);
+    hasantaJustTyped_ = code == kHasanta;
     if (history_[3] != kHasanta)
         return;
     for (const VowelPair& vowel : kVowels) {
@@ -46,7 +47,7 @@ void Composer::RecordOutput(CodeValue code, InjectionBatch& out) {
 }
 
 CodeValue Composer::CharacterForKey(CodeValue value) const {
-    if (value == kHasanta && history_[OutputHistory::kLength - 1] == kHasanta)
+    if (value == kHasanta && hasantaJustTyped_)
         return kZeroWidthNonJoiner;
     return value;
 }

@@ -33,6 +33,11 @@ public:
     // that pressing it twice gives the explicit (visible) hasanta.
     CodeValue CharacterForKey(CodeValue value) const;
 
+    // A key that types or moves something went on untranslated (a space,
+    // Enter, Backspace...): the hasanta last typed is no longer straight
+    // before the next key's character.
+    void KeyPassedOn() { hasantaJustTyped_ = false; }
+
     // Types the sequence of special code 1 to 4; any other value does nothing.
     void RunSpecialCode(CodeValue code, InjectionBatch& out);
 
@@ -42,6 +47,8 @@ private:
     void TypeReph(InjectionBatch& out) const;
 
     OutputHistory history_;
+    // The newest character is a hasanta, and no key went on since.
+    bool hasantaJustTyped_ = false;
 };
 
 } // namespace tessik

@@ -8,6 +8,27 @@ namespace {
 constexpr CodeValue kBengaliDigitZero = 0x09E6;
 constexpr CodeValue kRupeeSign = 0x09F3;
 
+// Keys held for the next key, which type and move nothing themselves.
+bool IsModifierKey(uint32_t virtualKey) {
+    switch (static_cast<int>(virtualKey)) {
+    case vk::Shift:
+    case vk::Control:
+    case vk::Menu:
+    case vk::Capital:
+    case vk::LeftShift:
+    case vk::RightShift:
+    case vk::LeftControl:
+    case vk::RightControl:
+    case vk::LeftMenu:
+    case vk::RightMenu:
+    case vk::LeftWindows:
+    case vk::RightWindows:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 Engine::Engine(Platform platform, std::string layoutsFolder)
@@ -40,6 +61,10 @@ intptr_t Engine::KeyboardHookProc(int32_t code, uintptr_t message, const KeyEven
                 platform_.injector.Inject(batch);
             return 1;
         }
+        // The characters this engine injected come back through the hook
+        // too, and go on: they are not keys in between.
+        if (!event.injected && !IsModifierKey(event.virtualKey))
+            composer_.KeyPassedOn();
     }
     return platform_.hookChain.CallNextHook(code, message, event);
 }

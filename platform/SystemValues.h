@@ -37,7 +37,8 @@ constexpr int Tab = 0x09;
 constexpr int Return = 0x0D;
 constexpr int Shift = 0x10;
 constexpr int Control = 0x11;
-constexpr int Menu = 0x12; // Alt
+constexpr int Menu = 0x12;    // Alt
+constexpr int Capital = 0x14; // Caps Lock
 constexpr int Space = 0x20;
 constexpr int Digit0 = 0x30;       // '0'; the digits 1 to 9 follow
 constexpr int LetterA = 0x41;      // 'A'; the letters B to Z follow
@@ -49,6 +50,13 @@ constexpr int Add = 0x6B;
 constexpr int Subtract = 0x6D;
 constexpr int Decimal = 0x6E;
 constexpr int Divide = 0x6F;
+// The low-level keyboard hook sees the left and right modifier keys apart.
+constexpr int LeftShift = 0xA0;
+constexpr int RightShift = 0xA1;
+constexpr int LeftControl = 0xA2;
+constexpr int RightControl = 0xA3;
+constexpr int LeftMenu = 0xA4;
+constexpr int RightMenu = 0xA5;
 // The punctuation keys, named here by what they type on a US keyboard.
 constexpr int Oem1Semicolon = 0xBA; // VK_OEM_1
 constexpr int OemPlus = 0xBB;       // VK_OEM_PLUS, the '=' key

@@ -16,10 +16,13 @@ static_assert(wm::NcDestroy == WM_NCDESTROY && wm::MouseMove == WM_MOUSEMOVE &&
               wm::RButtonUp == WM_RBUTTONUP && wm::HotKey == WM_HOTKEY && wm::App == WM_APP);
 static_assert(vk::Back == VK_BACK && vk::Tab == VK_TAB && vk::Return == VK_RETURN &&
               vk::Shift == VK_SHIFT && vk::Control == VK_CONTROL && vk::Menu == VK_MENU &&
-              vk::Space == VK_SPACE && vk::LeftWindows == VK_LWIN && vk::RightWindows == VK_RWIN &&
-              vk::Numpad0 == VK_NUMPAD0 && vk::Multiply == VK_MULTIPLY && vk::Add == VK_ADD &&
-              vk::Subtract == VK_SUBTRACT && vk::Decimal == VK_DECIMAL && vk::Divide == VK_DIVIDE &&
-              vk::Packet == VK_PACKET);
+              vk::Capital == VK_CAPITAL && vk::LeftShift == VK_LSHIFT &&
+              vk::RightShift == VK_RSHIFT && vk::LeftControl == VK_LCONTROL &&
+              vk::RightControl == VK_RCONTROL && vk::LeftMenu == VK_LMENU &&
+              vk::RightMenu == VK_RMENU && vk::Space == VK_SPACE && vk::LeftWindows == VK_LWIN &&
+              vk::RightWindows == VK_RWIN && vk::Numpad0 == VK_NUMPAD0 &&
+              vk::Multiply == VK_MULTIPLY && vk::Add == VK_ADD && vk::Subtract == VK_SUBTRACT &&
+              vk::Decimal == VK_DECIMAL && vk::Divide == VK_DIVIDE && vk::Packet == VK_PACKET);
 static_assert(vk::Oem1Semicolon == VK_OEM_1 && vk::OemPlus == VK_OEM_PLUS &&
               vk::OemComma == VK_OEM_COMMA && vk::OemMinus == VK_OEM_MINUS &&
               vk::OemPeriod == VK_OEM_PERIOD && vk::Oem2Slash == VK_OEM_2 &&

@@ -18,7 +18,9 @@ LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM message, LPARAM lParam) {
     if (hookListener != nullptr && code == HC_ACTION)
         hookListener->OnHookCalled(record->time);
     if (hookClient != nullptr) {
-        const KeyEvent event{code == HC_ACTION ? record->vkCode : 0u, record};
+        const bool action = code == HC_ACTION;
+        const KeyEvent event{action ? record->vkCode : 0u, record,
+                             action && (record->flags & LLKHF_INJECTED) != 0};
         try {
             return hookClient->KeyboardHookProc(code, message, event);
         } catch (...) {

@@ -166,6 +166,21 @@ TEST_F(EngineComposition, HasantaKeyRightAfterAHasantaTypesZeroWidthNonJoiner) {
     EXPECT_EQ(rig.TargetText(), u"\u0995\u09CD\u200C\u09CD\u200C\u09BE\u09CD\u09CD\u09AF");
 }
 
+// Only straight after its own hasanta: a key typed in between that went on
+// (a space, Backspace) leaves the hasanta key a hasanta, whose vowel rule
+// then works; a modifier alone does not count.
+TEST_F(EngineComposition, KeysThatWentOnInBetweenKeepTheHasantaKeyAHasanta) {
+    rig.Type({"k ", "h "});
+    EXPECT_TRUE(rig.KeyDown(vk::Space).Passed());
+    EXPECT_EQ(rig.Press("h ").injected, Units{bn::Hasanta});
+    EXPECT_EQ(rig.Press("a ").injected, (Units{bn::SignAa, kBs, kBs, bn::LetterAa}));
+    // Nor does the hasanta's own character coming back through the hook.
+    rig.Type({"k ", "h "});
+    EXPECT_TRUE(rig.KeyDown(vk::LeftShift).Passed());
+    rig.engine.KeyboardHookProc(0, msg::KeyDown, KeyEvent{vk::Packet, nullptr, true});
+    EXPECT_EQ(rig.Press("h ").injected, Units{bn::Zwnj});
+}
+
 TEST_F(EngineComposition, RephAroundAnExplicitHasanta) {
     // Right after it, the hasanta and the joiner go with the consonant.
     rig.Type({"k ", "h ", "h "});
