@@ -34,6 +34,15 @@ tessik_notice(TESSIK_NOTICE_GCC doc/gcc-mingw-w64-base/copyright GCC.txt)
 # The GPL that the exception refers to.
 tessik_notice(TESSIK_NOTICE_GPL3 common-licenses/GPL-3 GPL-3.txt)
 
+# strip writes the time it runs into the header of each program, unless
+# SOURCE_DATE_EPOCH names another. The zip is packed more than once (the
+# installer packs it too), and each time it must hold the same bytes.
+install(CODE [[
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(ENV{SOURCE_DATE_EPOCH} 0)
+endif()
+]])
+
 # tessik.exe comes from app/.
 if(TARGET tessik)
     install(TARGETS tessik RUNTIME DESTINATION .)

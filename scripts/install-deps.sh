@@ -8,7 +8,7 @@ packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
     wine wine32 wine64 xvfb xdotool x11-utils imagemagick
     fonts-lohit-beng-bengali fonts-wine fonts-liberation fp-utils libchm-bin python3 python3-tk
-    pango1.0-tools fontconfig librsvg2-bin
+    pango1.0-tools fontconfig librsvg2-bin nsis
 )
 
 missing=()

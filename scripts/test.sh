@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test: builds the Linux host tree (unit tests) and the 32-bit and
-# 64-bit Windows trees, then runs the tests. Installs missing packages first.
+# 64-bit Windows trees with their zips and installers, then runs the tests.
+# Installs missing packages first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,8 +12,10 @@ cmake --preset host-ci
 cmake --build --preset host-ci -j "$jobs"
 cmake --preset windows-ci
 cmake --build --preset windows-ci -j "$jobs"
+cmake --build --preset windows-ci --target installer
 cmake --preset windows-x64-ci
 cmake --build --preset windows-x64-ci -j "$jobs"
+cmake --build --preset windows-x64-ci --target installer
 
 ctest --preset host-ci -j "$jobs"
 

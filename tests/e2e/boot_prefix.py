@@ -7,20 +7,11 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 from tessik_e2e import config  # noqa: E402
-from tessik_e2e.display import Display  # noqa: E402
-from tessik_e2e.processes import PidFile  # noqa: E402
-from tessik_e2e.wine import boot_prefix  # noqa: E402
+from tessik_e2e.session import make_prefix  # noqa: E402
 
 
 def main() -> None:
-    config.WORK.mkdir(parents=True, exist_ok=True)
-    pids = PidFile(config.WORK / "helpers.pids")
-    pids.stop_leftovers()
-    display = Display(pids)
-    try:
-        boot_prefix(display.start())
-    finally:
-        display.stop()
+    make_prefix()
     print(f"Wine prefix ready: {config.WINE_PREFIX}")
 
 

@@ -44,6 +44,22 @@ def layout_rows(layout_file: Path) -> list:
     return [(label, code) for label, code in rows]
 
 
+def read_window(session, class_name: str, title: str) -> dict:
+    """The top-level window of the class and title as window-reader.exe
+    describes it ({"found": false} when there is none); see Tessik.window()."""
+    output = session.folder / "window.json"
+    output.unlink(missing_ok=True)
+    session.wine.start_in_desktop(windows_program("window-reader.exe"), windows_path(output),
+                                  class_name, title)
+    try:
+        wait_until(output.exists, 20, what="window-reader.exe")
+    except TimeoutError as error:
+        # Not a state of the window that a caller may wait out: the reader
+        # itself did not run (its log says why).
+        raise RuntimeError("window-reader.exe wrote no description") from error
+    return json.loads(output.read_text())
+
+
 class Tessik:
     """The program, copied with its Layouts folder into the test's folder so
     that each test decides which layouts exist."""
@@ -51,17 +67,28 @@ class Tessik:
     PROGRAM = "tessik.exe"
 
     def __init__(self, session, stored_layout: str = "Default", with_default: bool = True):
-        self._session = session
-        self.folder = session.folder / "tessik"
-        self.layouts = self.folder / "Layouts"
+        self._attach(session, session.folder / "tessik")
         self.layouts.mkdir(parents=True)
-        self._tray_click_offset = 3
         shutil.copy2(windows_program(self.PROGRAM), self.folder)
         if with_default:
             shutil.copy2(config.WINDOWS_BIN / "Layouts" / "Default", self.layouts)
         # The prefix is shared by the tests of a run: each starts from a
         # stored name of its own.
         session.wine.reg_add(SETTINGS_KEY, "KeyLayout", stored_layout)
+
+    @classmethod
+    def installed(cls, session, folder: Path) -> "Tessik":
+        """The program where an installer put it, with the layouts and the
+        stored layout name that it finds."""
+        tessik = cls.__new__(cls)
+        tessik._attach(session, folder)
+        return tessik
+
+    def _attach(self, session, folder: Path) -> None:
+        self._session = session
+        self.folder = folder
+        self.layouts = folder / "Layouts"
+        self._tray_click_offset = 3
 
     def add_layout(self, name: str, assignments: dict) -> Path:
         path = self.layouts / name
@@ -126,17 +153,7 @@ class Tessik:
         height], combo boxes with "items", "selected" and "dropped" (when
         their list is open, also its "list" rectangle on the screen, its
         "top_item" and "item_height")."""
-        output = self._session.folder / "window.json"
-        output.unlink(missing_ok=True)
-        self._session.wine.start_in_desktop(windows_program("window-reader.exe"),
-                                            windows_path(output), WINDOW_CLASS, WINDOW_TITLE)
-        try:
-            wait_until(output.exists, 20, what="window-reader.exe")
-        except TimeoutError as error:
-            # Not a state of the window that a caller may wait out: the
-            # reader itself did not run (its log says why).
-            raise RuntimeError("window-reader.exe wrote no description") from error
-        return json.loads(output.read_text())
+        return read_window(self._session, WINDOW_CLASS, WINDOW_TITLE)
 
     def wait_for_window(self, condition, timeout: float = 10) -> dict:
         """Inspects the window until condition(description) holds; returns

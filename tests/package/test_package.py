@@ -1,9 +1,13 @@
 """The zip that a Windows user downloads, as the Windows build packs it: it
 holds the program and tessik-cli, the Default layout and its keyboard chart,
 the four help files, the read-me, the licence and the notices, at the top of
-the zip and nothing else."""
+the zip and nothing else. The installer beside it carries the program's icon
+and its version (the end-to-end tests run it)."""
 
+import hashlib
 import os
+import re
+import struct
 import subprocess
 import unittest
 import zipfile
@@ -12,6 +16,8 @@ from pathlib import Path
 WINDOWS_BUILD = Path(os.environ["TESSIK_WINDOWS_BUILD"])
 PACKAGE = WINDOWS_BUILD / os.environ["TESSIK_PACKAGE_FILE"]
 PROGRAM = WINDOWS_BUILD / "bin" / "tessik.exe"
+INSTALLER = WINDOWS_BUILD / os.environ["TESSIK_INSTALLER_FILE"]
+ICON = Path(__file__).resolve().parents[2] / "resources/win32/icons/imgTessik.ico"
 
 HELP_FILES = ["Configuring the system.chm", "Beginning.chm", "Using the software.chm",
               "Writing Rules.chm"]
@@ -22,15 +28,20 @@ CONTENTS = {"Layouts/Default", CHART, "tessik-cli.exe", "README.txt", "LICENSE.t
             *(f"Help/{name}" for name in HELP_FILES), *NOTICES}
 
 
-def built_package():
-    """Builds the package in the Windows tree and opens it."""
+def build(target):
+    """Builds a target of the Windows tree."""
     if not (WINDOWS_BUILD / "CMakeCache.txt").is_file():
         raise AssertionError(f"{WINDOWS_BUILD} is not configured: run "
                              "cmake --preset windows-ci first")
-    build = subprocess.run(["cmake", "--build", str(WINDOWS_BUILD), "--target", "package"],
-                           capture_output=True, text=True, check=False)
-    if build.returncode != 0:
-        raise AssertionError(f"building the package failed:\n{build.stdout}{build.stderr}")
+    result = subprocess.run(["cmake", "--build", str(WINDOWS_BUILD), "--target", target],
+                            capture_output=True, text=True, check=False)
+    if result.returncode != 0:
+        raise AssertionError(f"building the {target} failed:\n{result.stdout}{result.stderr}")
+
+
+def built_package():
+    """Builds the package in the Windows tree and opens it."""
+    build("package")
     return zipfile.ZipFile(PACKAGE)
 
 
@@ -84,6 +95,36 @@ class PackageTest(unittest.TestCase):
         self.assertIn("GCC RUNTIME LIBRARY EXCEPTION", self.text("Notices/GCC.txt"))
         self.assertIn("GNU GENERAL PUBLIC LICENSE", self.text("Notices/GPL-3.txt"))
         self.assertIn("Version 3", self.text("Notices/GPL-3.txt"))
+
+
+class InstallerTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        build("installer")
+        cls.data = INSTALLER.read_bytes()
+
+    def version_text(self, name):
+        """A text of the version information, as UTF-16 after its name and padding."""
+        match = re.search(re.escape(name.encode("utf-16-le")) + rb"\0\0(?:\0\0)?((?:[^\0]\0)+)",
+                          self.data)
+        self.assertIsNotNone(match, name)
+        return match.group(1).decode("utf-16-le")
+
+    def test_carries_the_version_and_the_programs_icon(self):
+        version = os.environ["TESSIK_VERSION"]
+        self.assertEqual(self.version_text("ProductName"), "Tessik")
+        self.assertEqual(self.version_text("ProductVersion"), version)
+        self.assertEqual(self.version_text("FileDescription"), f"Tessik {version} Setup")
+        self.assertEqual(self.version_text("CompanyName"), "The Tessik developers")
+        icon = ICON.read_bytes()
+        count = int.from_bytes(icon[4:6], "little")
+        for entry in range(count):
+            size, offset = struct.unpack_from("<II", icon, 6 + 16 * entry + 8)
+            self.assertIn(icon[offset:offset + size], self.data, f"image {entry} of the icon")
+
+    def test_checksum_beside_it(self):
+        digest = hashlib.sha256(self.data).hexdigest()
+        self.assertEqual(Path(f"{INSTALLER}.sha256").read_text(), f"{digest}  {INSTALLER.name}\n")
 
 
 # Apart from the rest, so that its skip, while the Windows build has no

@@ -7,26 +7,44 @@ from pathlib import Path
 from . import config
 from .display import Display
 from .processes import PidFile
-from .wine import Wine, kill_wineserver, wine_environment
+from .wine import Wine, boot_prefix, kill_wineserver, wine_environment
 from .xdotool import Xdotool
 
 
+def _helper_pids() -> PidFile:
+    return PidFile(config.WORK / "helpers.pids")
+
+
+def make_prefix(prefix: Path = config.WINE_PREFIX, registry=()) -> None:
+    """Makes a fresh Wine prefix, on a display of its own, with further
+    registry values (key, value, data) if given."""
+    config.WORK.mkdir(parents=True, exist_ok=True)
+    pids = _helper_pids()
+    pids.stop_leftovers()
+    display = Display(pids)
+    try:
+        boot_prefix(display.start(), prefix, registry)
+    finally:
+        display.stop()
+
+
 class Session:
-    """A private X display, the shared Wine prefix with programs in a
-    virtual desktop, real input through xdotool, and a folder of its own
-    (WORK/runs/NAME, emptied at start). Closing it stops everything it
-    started, by process id, and the prefix's wineserver.
+    """A private X display, the shared Wine prefix (or the given one) with
+    programs in a virtual desktop, real input through xdotool, and a folder
+    of its own (WORK/runs/NAME, emptied at start). Closing it stops
+    everything it started, by process id, and the prefix's wineserver.
 
         with Session("harness") as session:
             target = TypingTarget(session).start()
     """
 
-    def __init__(self, name: str):
-        if not config.WINE_PREFIX.is_dir():
-            raise RuntimeError(f"no Wine prefix at {config.WINE_PREFIX}: "
+    def __init__(self, name: str, prefix: Path = config.WINE_PREFIX):
+        if not prefix.is_dir():
+            raise RuntimeError(f"no Wine prefix at {prefix}: "
                                "run tests/e2e/boot_prefix.py (ctest does it first)")
         self.folder = config.WORK / "runs" / name
-        self._pids = PidFile(config.WORK / "helpers.pids")
+        self.prefix = prefix
+        self._pids = _helper_pids()
         self._display = Display(self._pids)
         self.wine = None
         self.input = None
@@ -38,8 +56,8 @@ class Session:
         self.folder.mkdir(parents=True)
         try:
             display = self._display.start()
-            kill_wineserver(wine_environment(display))
-            self.wine = Wine(display, self.folder)
+            kill_wineserver(wine_environment(display, self.prefix))
+            self.wine = Wine(display, self.folder, self.prefix)
             self.input = Xdotool(display)
         except BaseException:
             self.close()
