@@ -24,13 +24,14 @@ PopupEntry Separator() {
     return entry;
 }
 
-// Chosen by name: the layout is found in the list as it is by then. The
-// current layout chosen again changes nothing, as in the list, where it
-// would otherwise reload the file over a layout being modified.
+// Chosen by name, in the list as it is once the menu has closed: the hot
+// key may have closed the list meanwhile. The current layout chosen again
+// changes nothing, as in the list, where it would otherwise reload the file
+// over a layout being modified.
 void ChooseLayout(ComboBox& list, const std::string& name) {
     const auto& items = list.Items();
     const auto found = std::find(items.begin(), items.end(), name);
-    if (found == items.end() || name == list.Text())
+    if (found == items.end() || name == list.Text() || !list.Enabled())
         return;
     list.UserSelectedElsewhere(static_cast<int>(found - items.begin()));
 }

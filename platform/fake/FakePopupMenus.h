@@ -9,10 +9,11 @@
 
 namespace tessik {
 
-// Records every pop-up menu. While a menu is "open", whileOpen runs, as the
-// user's choice of an item would. A menu opened at the pointer is kept as
-// it was built, and the user chooses the command that `choice` names by its
-// captions (a submenu's caption first), if it is there and enabled.
+// Records every pop-up menu. While a menu is "open", whileOpen runs, as what
+// happens meanwhile would: the user's click on an item of the form's menu,
+// a message dispatched by the menu's loop. A menu opened at the pointer is
+// kept as it was built, and the user chooses the command that `choice` names
+// by its captions (a submenu's caption first), if it is there and enabled.
 class FakePopupMenus : public PopupMenus {
 public:
     struct Popup {
@@ -34,6 +35,8 @@ public:
 
     const PopupEntry* TrackMenuAtPointer(const std::vector<PopupEntry>& entries) override {
         tracked.push_back(entries);
+        if (whileOpen)
+            whileOpen();
         const std::vector<PopupEntry>* level = &entries;
         const PopupEntry* chosen = nullptr;
         for (const std::string& caption : choice) {

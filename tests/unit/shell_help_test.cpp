@@ -73,6 +73,7 @@ TEST_F(Help, EachItemOpensItsOwnFileAtItsDefaultTopic) {
     w.mnuRules.Click();
     w.mnuRules.Click(); // the same file again
     // The tray menu's Help holds the same items.
+    menus.whileOpen = nullptr;
     menus.choice = {"Help", "Beginning"};
     w.TrayCallback(wm::RButtonUp);
 

@@ -62,6 +62,13 @@ TEST_F(TrayMenu, ListsTheLayoutsAndChoosesOneAsTheListDoes) {
               (std::vector<std::string>{"Default", "Kha [checked]", "Saved since", "-"}));
     EXPECT_EQ(LoadedKa(), kKha);
 
+    // The hot key closes the list while the menu is open: nothing is chosen.
+    menus.whileOpen = [&] { PressHotKey(); };
+    RightClick({"Default"});
+    menus.whileOpen = nullptr;
+    EXPECT_EQ(w.cmbLayouts.Text(), "Kha");
+    PressHotKey();
+
     // While a new layout is made, the list is closed, and so are they.
     w.cmdNew.Click();
     EXPECT_EQ(RightClick()[3], "Kha [checked] [disabled]");
