@@ -126,7 +126,7 @@ class Tessik:
         "dpi", "origin" (the client area's top left on the screen), "frame"
         (the whole window's rectangle on the screen), "focus" (index of the
         focused child or -1), "boxes" (the open message boxes: "title",
-        "text", "active"), "menus" (the rectangles of the open pop-up
+        "text", "active": ready for keys, the foreground window), "menus" (the rectangles of the open pop-up
         menus on the screen) and "children" in Z order, each with "class",
         "text", "visible", "enabled", "tabstop", "rect" [left, top, width,
         height], combo boxes with "items", "selected" and "dropped" (when

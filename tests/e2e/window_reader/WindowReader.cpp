@@ -223,16 +223,18 @@ struct Boxes {
     std::string json;
 };
 
-// A box takes keys once it is active: it is shown a moment before.
+// A box takes keys once it is both the active window of its thread and the
+// foreground window, which it becomes a moment after it shows.
 BOOL CALLBACK CollectBox(HWND window, LPARAM found) {
     if (ClassOf(window) == L"#32770" && IsWindowVisible(window)) {
         auto& boxes = *reinterpret_cast<Boxes*>(found);
         // A message box shows its text in the static control with id 0xFFFF.
         HWND text = GetDlgItem(window, 0xFFFF);
-        boxes.json += std::string(boxes.json.empty() ? "" : ", ") +
-                      "{\"title\": " + Quoted(TextOf(window)) +
-                      ", \"text\": " + Quoted(text ? TextOf(text) : L"") +
-                      ", \"active\": " + Bool(boxes.active == window) + "}";
+        boxes.json +=
+            std::string(boxes.json.empty() ? "" : ", ") + "{\"title\": " + Quoted(TextOf(window)) +
+            ", \"text\": " + Quoted(text ? TextOf(text) : L"") +
+            ", \"active\": " + Bool(boxes.active == window && GetForegroundWindow() == window) +
+            "}";
     }
     return TRUE;
 }
