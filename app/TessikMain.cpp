@@ -84,10 +84,11 @@ int RunProgram() {
     Win32TopLevelWindows windows;
     Win32SystemMenus systemMenus;
     Win32AnsiCodePage codePage;
-    MainWindow logic({messages, tray, registry, files, application, windows, systemMenus, codePage},
-                     {engine, hooks, hotKey}, {window.Handle(), window.ChildOf(design::pctHotkey)},
-                     {imgTessik, imgEnglish}, layoutsFolder, window.Scale());
     Win32PopupMenus popupMenus(window.Handle(), window.HelpMenu(), window.Scale());
+    MainWindow logic(
+        {messages, tray, registry, files, application, windows, systemMenus, codePage, popupMenus},
+        {engine, hooks, hotKey}, {window.Handle(), window.ChildOf(design::pctHotkey)},
+        {imgTessik, imgEnglish}, layoutsFolder, window.Scale());
     Win32HelpViewer helpViewer;
     HelpAndAbout help(logic, {messages, popupMenus, helpViewer, files}, executableFolder);
 

@@ -16,7 +16,7 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/Notices.txt ${package_texts}/Noti
     @ONLY NEWLINE_STYLE CRLF)
 
 # The licence texts of the libraries that the static link puts into
-# tessik.exe, as the Debian packages of the toolchain ship them. They are
+# tessik.exe and tessik-cli.exe, as the Debian packages of the toolchain ship them. They are
 # copied word for word; only the line ends change.
 function(tessik_notice variable package_file notice_name)
     find_file(${variable} ${package_file} PATHS /usr/share

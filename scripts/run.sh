@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds tessik.exe and runs it under Wine, in a virtual desktop beside a
-# text window to type into.
+# Installs the packages it needs when they are missing, builds tessik.exe,
+# then runs it under Wine, in a virtual desktop beside a text window to type
+# into.
 #
 # With a display: the desktop opens as a window. Click into the text window,
 # press Ctrl+Alt+Space (or click the icon at the bottom right) and type

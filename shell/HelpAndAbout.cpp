@@ -49,9 +49,8 @@ HelpAndAbout::HelpAndAbout(MainWindow& window, Platform platform, std::string ex
     };
     window_.cmdHelp.onClick = handler([this] { DropDownHelpMenu(); });
     window_.cmdAbout.onClick = handler([this] { ShowAbout(); });
-    MenuItem* const items[] = {&window_.mnuConfigur, &window_.mnuBeginning, &window_.mnuUsing,
-                               &window_.mnuRules};
-    static_assert(std::size(items) == kHelpFiles.size());
+    const auto items = window_.HelpItems();
+    static_assert(items.size() == kHelpFiles.size());
     for (std::size_t i = 0; i < kHelpFiles.size(); ++i)
         items[i]->onClick = handler([this, file = kHelpFiles[i]] { ShowHelpFile(file); });
 }

@@ -9,6 +9,7 @@
 #include "shell/SettingsStore.h"
 #include "shell/SingleInstance.h"
 #include "shell/TrayIcon.h"
+#include "shell/TrayMenu.h"
 
 #include <cmath>
 #include <utility>
@@ -175,7 +176,18 @@ void MainWindow::TrayCallback(uint32_t mouseMessage) noexcept {
             ToggleInputMode();
         else if (mouseMessage == wm::LButtonDblClk)
             frmMain.Show();
+        else if (mouseMessage == wm::RButtonUp)
+            ShowTrayMenu();
     });
+}
+
+// Built anew each time, so that it shows the list and the mode as they are.
+// The entry chosen acts once the menu has closed, each through the handler
+// of the control that it stands for.
+void MainWindow::ShowTrayMenu() {
+    const std::vector<PopupEntry> menu = TrayMenu(*this);
+    if (const PopupEntry* chosen = platform_.menus.TrackMenuAtPointer(menu))
+        chosen->choose();
 }
 
 void MainWindow::TaskbarCreated() noexcept {

@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageDialog.h"
 #include "platform/NotificationArea.h"
+#include "platform/PopupMenus.h"
 #include "platform/Registry.h"
 #include "platform/SystemMenus.h"
 #include "platform/TopLevelWindows.h"
@@ -22,6 +23,7 @@
 #include "platform/controls/Twips.h"
 #include "shell/HotKey.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -42,6 +44,7 @@ public:
         TopLevelWindows& windows;
         SystemMenus& systemMenus;
         const AnsiCodePage& codePage;
+        PopupMenus& menus;
     };
     struct Modules {
         Engine& engine;
@@ -91,6 +94,10 @@ public:
     MenuItem mnuBeginning;
     MenuItem mnuUsing;
     MenuItem mnuRules;
+    // The items of mnuHiddenPopup, in their order.
+    std::array<MenuItem*, 4> HelpItems() {
+        return {&mnuConfigur, &mnuBeginning, &mnuUsing, &mnuRules};
+    }
 
     // The load handler: hands over to a running copy and ends, if there is
     // one; otherwise fills the layout list and the letter table, selects the
@@ -107,7 +114,9 @@ public:
     // at Exit, and the form is unloaded. The hot key and the tray icon go
     // with the process.
     void SessionEnded();
-    // A mouse action on the tray icon (the low word of the callback's lParam).
+    // A mouse action on the tray icon (the low word of the callback's
+    // lParam): a left click switches the mode, a double-click shows the
+    // window and a right click opens the tray menu.
     void TrayCallback(uint32_t mouseMessage) noexcept;
     // The shell's notification area was created anew: the icon is added
     // again, in the current state.
@@ -136,6 +145,7 @@ private:
     void SelectLayout();
     void DeleteLayout();
     void FillTrayRecord(IconHandle picture);
+    void ShowTrayMenu();
     void HotkeyMouseMove(float x);
     void Exit();
     void StoreSelectedLayout();

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace tessik::cli {
 namespace {
@@ -19,7 +20,9 @@ constexpr int kKeyboardTop = 64;
 constexpr int kKeyHeight = kKeyPitch - kGap;
 constexpr int kWidth = 2 * kMargin + 60 * kQuarter - kGap;
 constexpr int kNotesTop = kKeyboardTop + 5 * kKeyPitch;
-constexpr int kHeight = kNotesTop + 102;
+// Room for the two lines on reading the chart and three on typing with it.
+constexpr int kNoteSpacing = 30;
+constexpr int kHeight = kNotesTop + 42 + 4 * kNoteSpacing;
 
 // Baselines inside a key, and the box that marks a free slot around a face.
 constexpr int kShiftedBaseline = 32;
@@ -91,31 +94,49 @@ std::string Key(const ChartKey& key) {
 
 // The hasanta's key pressed twice types the visible hasanta (the hasanta and
 // ZERO WIDTH NON-JOINER). The key itself has no room to say so.
-std::string HasantaTwice(const KeyboardChart& chart, int baseline) {
+std::optional<std::string> HasantaTwice(const KeyboardChart& chart) {
     const std::string_view hasanta = kRows[static_cast<std::size_t>(*RowOfCode(0x09CD))].letter;
     for (const ChartKey& key : chart.keys) {
         for (const auto& [face, shift] :
              {std::pair{&key.unshifted, ""}, {&key.shifted, "Shift+"}}) {
             if (face->text == hasanta)
-                return TextElement(kMargin, baseline, "note",
-                                   std::string("Hasanta (") + shift + key.legend +
-                                       ") twice: the visible hasanta, as in \u0995\u09CD\u200C.");
+                return std::string("Hasanta (") + shift + key.legend +
+                       ") twice: the visible hasanta, as in \u0995\u09CD\u200C.";
         }
     }
-    return {};
+    return std::nullopt;
+}
+
+// How the composition rules are typed, in the layout's own keys: what the
+// keys show alone would not tell.
+std::vector<std::string> TypingNotes(const KeyboardChart& chart) {
+    std::vector<std::string> notes;
+    if (auto note = HasantaTwice(chart))
+        notes.push_back(std::move(*note));
+    if (const auto& vowel = chart.independentVowel)
+        notes.push_back("Independent vowel: the hasanta, then its vowel sign (" + vowel->keys +
+                        " gives " + vowel->text + ").");
+    if (const auto& reph = chart.reph)
+        notes.push_back("Reph: typed after the consonant or conjunct it stands on (" + reph->keys +
+                        " gives " + reph->text + ").");
+    return notes;
 }
 
 std::string HowToRead(const KeyboardChart& chart) {
-    const int first = kNotesTop + 22;
-    const int second = first + 30;
-    return TextElement(kMargin, first, "note",
-                       "On each key: below, what it types without Shift; above, with Shift. "
-                       "Grey characters are those of the US keyboard.") +
-           FreeBox(kMargin + kFreeBoxWidth / 2, second + 5, "free") +
-           TextElement(kMargin + kFreeBoxWidth + 10, second, "note",
+    int baseline = kNotesTop + 22;
+    std::string svg = TextElement(kMargin, baseline, "note",
+                                  "On each key: below, what it types without Shift; above, with "
+                                  "Shift. Grey characters are those of the US keyboard.");
+    baseline += kNoteSpacing;
+    svg += FreeBox(kMargin + kFreeBoxWidth / 2, baseline + 5, "free") +
+           TextElement(kMargin + kFreeBoxWidth + 10, baseline, "note",
                        "A slot that the layout leaves free: the key types what the box shows, "
-                       "or nothing.") +
-           HasantaTwice(chart, second + 30);
+                       "or nothing.");
+    for (const std::string& note : TypingNotes(chart)) {
+        baseline += kNoteSpacing;
+        svg += TextElement(kMargin, baseline, "note", note);
+    }
+    return svg;
 }
 
 // The code point at the start of `text` and its length in bytes; none for a

@@ -8,7 +8,8 @@
 namespace tessik::cli {
 
 // The chart as an SVG document (UTF-8): a title line naming the layout, the
-// keyboard, and two lines on how to read it. Each key shows its Latin legend
+// keyboard, two lines on how to read it and, where the layout has the keys,
+// lines on typing the visible hasanta, an independent vowel and the reph. Each key shows its Latin legend
 // small, what it types without Shift at the bottom and with Shift at the
 // top; text stays text, set in the Bengali fonts of Windows or Linux. The
 // same chart gives the same bytes.

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace tessik::cli {
 namespace {
@@ -73,6 +74,46 @@ ChartKey TypingKey(StdFileSystem& files, const std::filesystem::path& layout, ch
     return key;
 }
 
+// The first row from `first` to `last` (codes of rows, in table order)
+// whose letter a key of the chart types, with that key pressed as it does.
+std::optional<std::pair<const ChartKey*, KeyStroke>>
+KeyOfFirstLetter(const KeyboardChart& chart, CodeValue first, CodeValue last) {
+    for (int row = *RowOfCode(first); row <= *RowOfCode(last); ++row) {
+        const std::string_view letter = kRows[static_cast<std::size_t>(row)].letter;
+        for (const ChartKey& key : chart.keys) {
+            if (key.token.empty() || (key.unshifted.text != letter && key.shifted.text != letter))
+                continue;
+            KeyStroke stroke = *ParseKeyToken(key.token);
+            stroke.shift = key.unshifted.text != letter;
+            return std::pair{&key, stroke};
+        }
+    }
+    return std::nullopt;
+}
+
+// Presses, on a fresh desktop, a key of each range of rows (see
+// KeyOfFirstLetter) one after the other; none when a range has no key.
+std::optional<TypedKeys>
+TypeFirstLetters(const KeyboardChart& chart, StdFileSystem& files,
+                 const std::filesystem::path& layout,
+                 std::initializer_list<std::pair<CodeValue, CodeValue>> ranges) {
+    SimulatedDesktop desktop(files, layout);
+    TypedKeys typed;
+    for (const auto& [first, last] : ranges) {
+        const auto key = KeyOfFirstLetter(chart, first, last);
+        if (!key)
+            return std::nullopt;
+        desktop.Press(key->second);
+        if (!typed.keys.empty())
+            typed.keys += ' ';
+        if (key->second.shift)
+            typed.keys += "Shift+";
+        typed.keys += key->first->legend;
+    }
+    typed.text = desktop.Text().Utf8();
+    return typed;
+}
+
 } // namespace
 
 bool ChartKey::ForOrientation() const {
@@ -116,6 +157,12 @@ KeyboardChart ChartOfLayoutFile(const std::string& path) {
     left = 0;
     for (const PlainKey plain : kBottomRow)
         placePlain(plain);
+
+    constexpr CodeValue kHasanta = 0x09CD;
+    chart.independentVowel = TypeFirstLetters(chart, files, layout,
+                                              {{kHasanta, kHasanta}, {0x09BE, 0x09CC}}); // ◌া to ◌ৌ
+    chart.reph = TypeFirstLetters(chart, files, layout,
+                                  {{0x0995, 0x09B9}, {special::Reph, special::Reph}}); // ক to হ
     return chart;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,9 +30,20 @@ struct ChartKey {
     bool ForOrientation() const;
 };
 
+// Keys of a layout typed one after another: their names as the chart's
+// legends give them ("F A", "Shift+K") and the text they give (UTF-8).
+struct TypedKeys {
+    std::string keys;
+    std::string text;
+};
+
 struct KeyboardChart {
     std::string layoutName;
     std::vector<ChartKey> keys;
+    // The hasanta's key, then a vowel sign's: an independent vowel.
+    std::optional<TypedKeys> independentVowel;
+    // A consonant's key, then the reph's: the reph on that consonant.
+    std::optional<TypedKeys> reph;
 };
 
 // The keys of a US keyboard and what each types with the layout file at

@@ -65,6 +65,13 @@ void ComboBox::UserSelected(int index) {
     Click();
 }
 
+void ComboBox::UserSelectedElsewhere(int index) {
+    CheckIndex(index);
+    if (comboBackend_)
+        comboBackend_->SetListIndex(index);
+    UserSelected(index);
+}
+
 void ComboBox::Attach(ComboBoxBackend& backend) {
     comboBackend_ = &backend;
     AttachBackend(backend);

@@ -48,6 +48,10 @@ public:
 
     // Platform notification: the user picked an item; raises the click event.
     void UserSelected(int index);
+    // The user picked an item where the same items are offered outside the
+    // list (a menu): the list shows it, and the pick goes on as one made in
+    // the list. Throws RuntimeError (InvalidArgument) out of range.
+    void UserSelectedElsewhere(int index);
 
     void Attach(ComboBoxBackend& backend);
 

@@ -8,14 +8,16 @@
 
 namespace tessik {
 
-// Drops down the form's help menu. The form already turns the chosen item's
-// WM_COMMAND into that item's click.
+// Drops down the form's help menu, whose chosen item's WM_COMMAND the form
+// already turns into that item's click, and the menus that the program
+// builds as they open, owned by the form too.
 class Win32PopupMenus final : public PopupMenus {
 public:
     Win32PopupMenus(WindowHandle form, uintptr_t helpMenu, const DisplayScale& scale)
         : form_(form), helpMenu_(helpMenu), scale_(scale) {}
 
     void PopupMenu(const MenuItem& menu, int x, int y) override;
+    const PopupEntry* TrackMenuAtPointer(const std::vector<PopupEntry>& entries) override;
 
 private:
     WindowHandle form_;

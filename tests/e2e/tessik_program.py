@@ -20,6 +20,8 @@ WINDOW_TITLE = "Tessik"
 # native-mode icon is green, the system-default icon grey.
 NATIVE = "native"
 SYSTEM_DEFAULT = "system default"
+# A menu's separator, among its entries.
+SEPARATOR = "-"
 
 _HOST_BIN = Path(os.environ.get("TESSIK_E2E_HOST_BIN",
                                 Path(__file__).resolve().parents[2] / "build/host/bin"))
@@ -135,6 +137,9 @@ class Tessik:
         self._tray_click_offset = -self._tray_click_offset
         self._session.input.click(x + self._tray_click_offset, y)
 
+    def right_click_tray_icon(self) -> None:
+        self._session.input.right_click(*config.TRAY_ICON)
+
     def double_click_tray_icon(self) -> None:
         self._session.input.double_click(*config.TRAY_ICON)
 
@@ -148,7 +153,8 @@ class Tessik:
         "dpi", "origin" (the client area's top left on the screen), "frame"
         (the whole window's rectangle on the screen), "focus" (index of the
         focused child or -1), "boxes" (the open message boxes: "title",
-        "text", "active") and "children" in Z order, each with "class",
+        "text", "active": ready for keys, the foreground window), "menus" (the rectangles of the open pop-up
+        menus on the screen) and "children" in Z order, each with "class",
         "text", "visible", "enabled", "tabstop", "rect" [left, top, width,
         height], combo boxes with "items", "selected" and "dropped" (when
         their list is open, also its "list" rectangle on the screen, its
@@ -175,6 +181,55 @@ class Tessik:
         """Waits until a message box is open and active, ready for the keys
         that answer it; returns the window's description."""
         return self.wait_for_window(lambda w: any(box["active"] for box in w.get("boxes", [])), timeout)
+
+    def menu(self):
+        """The program's open pop-up menu as the screen shows it, or None:
+        its entries top to bottom, each SEPARATOR or the (x, y) of the
+        entry's middle and whether it is checked. Wine lets no other process
+        read a menu's items, so they are read from the picture: a separator
+        is a line across the menu, an entry a line of dark text, checked
+        when its text begins left of the others'. Whatever covers the menu
+        (the tray icon's tip) shows as entries of its own."""
+        menus = self.window().get("menus")
+        if not menus:
+            return None
+        left, top, width, height = menus[0]
+        grey = subprocess.run(
+            ["convert", str(self._session.screenshot("menu.png")), "-crop",
+             f"{width}x{height}+{left}+{top}", "+repage", "-colorspace", "Gray", "-depth", "8",
+             "gray:-"], capture_output=True, check=True, timeout=30).stdout
+        lines = []  # [kind, first row, last row, first dark column] from the top
+        for y in range(1, height - 1):
+            row = grey[y * width + 1:(y + 1) * width - 1]  # inside the one-pixel frame
+            dark = [x for x, value in enumerate(row) if value < 128]
+            kind = (SEPARATOR if sum(value < 230 for value in row) > 0.8 * len(row)
+                    else "text" if dark else None)
+            start = dark[0] if dark else len(row)
+            if kind and lines and lines[-1][0] == kind and lines[-1][2] == y - 1:
+                lines[-1][2:] = [y, min(lines[-1][3], start)]
+            elif kind:
+                lines.append([kind, y, y, start])
+        starts = [line[3] for line in lines if line[0] == "text"]
+        text_start = max(starts, key=starts.count, default=0)
+        return [SEPARATOR if kind == SEPARATOR
+                else ((left + width // 2, top + (first + last) // 2), start < text_start - 2)
+                for kind, first, last, start in lines]
+
+    def wait_for_menu(self, condition, timeout: float = 10):
+        """Reads the open menu until condition(entries) holds; returns the
+        last reading."""
+        last = None
+
+        def holds():
+            nonlocal last
+            last = self.menu()
+            return last is not None and condition(last)
+
+        try:
+            wait_until(holds, timeout, interval=0.2, what="the menu")
+        except TimeoutError:
+            pass
+        return last
 
     def stored_layout(self):
         return self._session.wine.reg_query(SETTINGS_KEY, "KeyLayout")

@@ -1,6 +1,7 @@
 """tessik.exe's layouts in the real window under Wine: a second copy hands
 over to the first, the layout list chooses what the keys type, Exit stores
-the layout that the next start selects, and Delete removes a layout's file.
+the layout that the next start selects, Delete removes a layout's file, and
+the tray icon's menu lists the layouts, switches to one and exits.
 Also makes the pictures of the README: the main window with the Default
 layout and a line of Bengali typed through the program (copied to the
 folder named by TESSIK_E2E_DOC_IMAGES when that is set)."""
@@ -12,13 +13,16 @@ import unittest
 from pathlib import Path
 
 from tessik_e2e import TypingTarget
-from tessik_program import TessikWindowTestCase, control, NATIVE, SYSTEM_DEFAULT, Tessik, predicted_text
+from tessik_program import (NATIVE, SEPARATOR, SYSTEM_DEFAULT, Tessik, TessikWindowTestCase, control,
+                            predicted_text)
 
 KHA = "\u0996"
 # "My golden Bengal, I love you": independent vowels, vowel signs before,
 # after and around their consonant, the anusvara and the danda.
 BENGALI_LINE = "famar sonar baMla, fami tomaY Balobasi\\"
 DELETE_QUESTION = "Do you really want to delete this layout?"
+EXIT_QUESTION = ("Do you really want to close 'Tessik'?\rYou have to start 'Tessik' again to "
+                 "write tessik letters.")
 LETTERS, LAYOUT_LIST, DELETE, EXIT = 0, 3, 8, 14
 
 
@@ -119,6 +123,49 @@ class TessikLayoutsTest(TessikWindowTestCase):
         self.exit(tessik, window)
         self.assertEqual(tessik.stored_layout(), "Default")
 
+    def open_tray_menu(self, tessik: Tessik) -> list:
+        """Right-clicks the tray icon; returns the entries of the menu that
+        opens: "Show Tessik", the two layouts, "Help" and "Exit"."""
+        def shape(entries):
+            return [entry if entry == SEPARATOR else "entry" for entry in entries or []]
+
+        expected = ["entry", SEPARATOR, "entry", "entry", SEPARATOR, "entry", "entry"]
+        tessik.right_click_tray_icon()
+        # The icon's tip may cover the menu for a while.
+        entries = tessik.wait_for_menu(lambda entries: shape(entries) == expected, timeout=20)
+        self.assertEqual(shape(entries), expected)
+        return entries
+
+    def test_the_tray_menu_lists_the_layouts_and_switches_to_one(self):
+        tessik = Tessik(self.session)
+        tessik.add_layout("Kha", {"k ": ord(KHA)})
+        tessik.start()
+        target = TypingTarget(self.session).start()
+        target.focus()
+        tessik.click_tray_icon()
+        self.assertEqual(tessik.wait_for_tray_icon(NATIVE), NATIVE)
+
+        show, _, default, kha, _, help_, exit_ = self.open_tray_menu(tessik)
+        self.assertEqual([entry[1] for entry in (show, default, kha, help_, exit_)],
+                         [False, True, False, False, False], "Default is checked")
+        self.session.input.click(*kha[0])
+        window = tessik.wait_for_window(
+            lambda w: control(w, LAYOUT_LIST)["items"][control(w, LAYOUT_LIST)["selected"]] == "Kha")
+        layouts = control(window, LAYOUT_LIST)
+        self.assertEqual(layouts["items"][layouts["selected"]], "Kha")
+        self.assertFalse(window["menus"] or window["visible"], "the menu closed, the window hidden")
+        target.focus()
+        self.session.input.type("k")
+        self.assertEqual(target.wait_for_text(KHA), KHA)
+
+        # Exit asks, with the window hidden, and takes the program down.
+        self.session.input.click(*self.open_tray_menu(tessik)[-1][0])
+        window = tessik.wait_for_box()
+        self.assertEqual([box["text"] for box in window["boxes"]], [EXIT_QUESTION])
+        self.session.input.key("Return")
+        self.assertFalse(tessik.wait_for_window(lambda w: not w["found"])["found"])
+        self.assertIsNone(tessik.wait_for_tray_icon(None), "Exit takes the tray icon away")
+        self.assertEqual(tessik.stored_layout(), "Kha")
 
 if __name__ == "__main__":
     unittest.main()

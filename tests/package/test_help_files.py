@@ -21,11 +21,13 @@ KEY_PHRASES = {
         "Unblock", "Extract All", "Program Files", "Windows 7", "Nirmala UI", "Vrinda",
         "shell:startup", "Run as administrator"],
     "Beginning.chm": [
-        "Ctrl+Alt+Space", "System Default", "double-click", "notification area", "Hide", "Exit"],
+        "Ctrl+Alt+Space", "System Default", "double-click", "notification area", "Hide", "Exit",
+        "Show Tessik"],
     "Using the software.chm": [
         "New Layout", "Save", "Apply Changes", "Cancel", "Delete", "Layouts",
         "Please spacify all the characters", "You cannot modify the 'Default' layout.",
-        "You cannot delete the 'Default' layout.", "Do you really want to delete this layout?"],
+        "You cannot delete the 'Default' layout.", "Do you really want to delete this layout?",
+        "tessik-cli layout export Default -o Mine.txt", "tessik-cli layout import Mine.txt Mine"],
     "Writing Rules.chm": [
         "hasanta", "explicit hasanta", "ya-phala", "ra-phala", "reph", "khanda ta", "danda", "taka", "৳",
         "anusvara", "candrabindu", "Backspace"],

@@ -45,6 +45,13 @@ def built_package():
     return zipfile.ZipFile(PACKAGE)
 
 
+def coff_symbol_count(program: bytes) -> int:
+    """How many symbols a Windows program's symbol table holds: none once it
+    is stripped."""
+    coff_header = int.from_bytes(program[0x3C:0x40], "little") + 4
+    return struct.unpack_from("<I", program, coff_header + 12)[0]
+
+
 def file_names(package):
     return {info.filename for info in package.infolist() if not info.is_dir()}
 
@@ -85,8 +92,17 @@ class PackageTest(unittest.TestCase):
                        'tessik-cli layout chart "Layouts\\Mine" > Mine.svg']:
             with self.subTest(phrase):
                 self.assertIn(phrase, read_me)
+        # A layout of one's own made in a text editor.
+        self.assertIn("tessik-cli layout export Default -o Mine.txt", read_me)
+        self.assertIn("tessik-cli layout import Mine.txt Mine", read_me)
+
+    def test_programs_are_stripped(self):
+        for name in ["tessik-cli.exe", *({"tessik.exe"} & self.names)]:
+            with self.subTest(name):
+                self.assertEqual(coff_symbol_count(self.zip.read(name)), 0)
 
     def test_licence_and_notices_of_what_is_linked_in(self):
+        self.assertIn("tessik.exe and tessik-cli.exe", self.text("Notices/README.txt"))
         self.assertIn("MIT License", self.text("LICENSE.txt"))
         self.assertIn("Permission is hereby granted", self.text("LICENSE.txt"))
         mingw = self.text("Notices/MinGW-w64.txt")

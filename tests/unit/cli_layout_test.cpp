@@ -145,6 +145,9 @@ TEST(CliLayout, ChartShowsEachLetterOnTheKeyThatTypesIt) {
     EXPECT_NE(seven.find("class=\"shifted us\">&amp;</text>"), std::string::npos) << seven;
     EXPECT_TRUE(ParsesAsXml(run.out));
     EXPECT_EQ(RunCli({"layout", "chart", kBuiltDefault}).out, run.out);
+    // The composition rules, typed with the layout's own keys.
+    EXPECT_NE(run.out.find("then its vowel sign (F A gives আ)."), std::string::npos);
+    EXPECT_NE(run.out.find("stands on (K Z gives র্ক)."), std::string::npos);
 
     // A short layout: its other slots are free, and letter keys of free slots type nothing.
     const CliRun shortLayout =
@@ -161,6 +164,8 @@ TEST(CliLayout, ChartShowsEachLetterOnTheKeyThatTypesIt) {
     EXPECT_NE(KeyInChart(shortLayout.out, "x").find("class=\"shifted\">&lt;</text>"),
               std::string::npos);
     EXPECT_TRUE(ParsesAsXml(shortLayout.out));
+    EXPECT_EQ(shortLayout.out.find("Independent vowel"), std::string::npos);
+    EXPECT_EQ(shortLayout.out.find("Reph:"), std::string::npos);
 }
 
 } // namespace

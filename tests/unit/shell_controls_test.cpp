@@ -158,9 +158,12 @@ TEST_F(Controls, BackendGetsTheStateOnAttachAndEveryProgramChangeButNoUserChange
     list.SetEnabled(true);
     list.UserSelected(1);
     list.SetListIndex(0);
+    list.UserSelectedElsewhere(1); // picked in a menu: the list has to show it
     list.SetVisible(false);
     EXPECT_EQ(backend.calls,
-              (std::vector<std::string>{"add Phonetic", "enable", "select 0", "hide"}));
+              (std::vector<std::string>{"add Phonetic", "enable", "select 0", "select 1", "hide"}));
+    EXPECT_EQ(list.Text(), "Phonetic");
+    EXPECT_EQ(clicks, 4);
 
     Button button{form, "cmdModify", {3360, 2280, 1335, 375}, "&Modify", true};
     RecordingBackend buttonBackend;

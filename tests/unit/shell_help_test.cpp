@@ -31,7 +31,6 @@ protected:
             files.files[HelpPath(file)] = "ITSF";
     }
 
-    FakePopupMenus menus;
     FakeHelpViewer viewer;
     std::optional<HelpAndAbout> help;
 };
@@ -73,10 +72,15 @@ TEST_F(Help, EachItemOpensItsOwnFileAtItsDefaultTopic) {
     w.mnuBeginning.Click();
     w.mnuRules.Click();
     w.mnuRules.Click(); // the same file again
+    // The tray menu's Help holds the same items.
+    menus.whileOpen = nullptr;
+    menus.choice = {"Help", "Beginning"};
+    w.TrayCallback(wm::RButtonUp);
 
-    ASSERT_EQ(viewer.calls.size(), 5u);
+    ASSERT_EQ(viewer.calls.size(), 6u);
     const char* const expected[] = {"Using the software.chm", "Configuring the system.chm",
-                                    "Beginning.chm", "Writing Rules.chm", "Writing Rules.chm"};
+                                    "Beginning.chm",          "Writing Rules.chm",
+                                    "Writing Rules.chm",      "Beginning.chm"};
     for (std::size_t i = 0; i < viewer.calls.size(); ++i) {
         EXPECT_EQ(viewer.calls[i].file, HelpPath(expected[i]));
         EXPECT_EQ(viewer.calls[i].caller, kMainWindow);

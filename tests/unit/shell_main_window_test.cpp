@@ -191,7 +191,7 @@ TEST_F(Program, ARefusedHookIsToldAndTheModeStaysSystemDefault) {
     EXPECT_EQ(ShownIcon().hIcon, kTessikIcon);
 }
 
-TEST_F(Program, TrayReleaseTogglesDoubleClickShowsTheWindowRightClickDoesNothing) {
+TEST_F(Program, TrayReleaseTogglesDoubleClickShowsTheWindowRightClickOpensTheMenu) {
     AddLayout("Default", kKa);
     MainWindow& w = Start();
 
@@ -208,12 +208,18 @@ TEST_F(Program, TrayReleaseTogglesDoubleClickShowsTheWindowRightClickDoesNothing
     EXPECT_TRUE(w.frmMain.Visible());
     EXPECT_EQ(systemHook.installCount, 2);
 
+    // The right button neither switches nor shows: its release opens the
+    // menu, closed here without a choice.
     const auto trayCalls = tray.calls.size();
+    w.cmdHide.Click();
     w.TrayCallback(0x204);
     w.TrayCallback(wm::RButtonUp);
     w.TrayCallback(wm::MouseMove);
     EXPECT_TRUE(w.NativeMode());
+    EXPECT_FALSE(w.frmMain.Visible());
     EXPECT_EQ(tray.calls.size(), trayCalls);
+    EXPECT_EQ(menus.tracked.size(), 1u);
+    w.frmMain.Show();
 
     w.cmdHide.Click();
     EXPECT_FALSE(w.frmMain.Visible());

@@ -13,6 +13,7 @@
 #include "platform/fake/FakeKeyboard.h"
 #include "platform/fake/FakeMessageDialog.h"
 #include "platform/fake/FakeNotificationArea.h"
+#include "platform/fake/FakePopupMenus.h"
 #include "platform/fake/FakeSystemHook.h"
 #include "platform/fake/FakeSystemMenus.h"
 #include "platform/fake/MemoryFileSystem.h"
@@ -89,6 +90,7 @@ protected:
     FakeDesktop desktop;
     FakeApplication application{desktop, kApplicationWindow, "Tessik"};
     FakeSystemMenus systemMenus;
+    FakePopupMenus menus;
     FakeForegroundWindow foreground;
     Engine engine{{keys, hookChain, injector, files, foreground}, kLayouts};
     FakeKeyboardInputWatch keyboardInput;

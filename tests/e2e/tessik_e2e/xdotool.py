@@ -24,6 +24,10 @@ class Xdotool:
         window the keyboard focus."""
         self._run("mousemove", str(x), str(y), "click", "1")
 
+    def right_click(self, x: int, y: int) -> None:
+        """A real click of the right mouse button."""
+        self._run("mousemove", str(x), str(y), "click", "3")
+
     def double_click(self, x: int, y: int) -> None:
         """Two left clicks close enough together to count as a double-click."""
         self._run("mousemove", str(x), str(y), "click", "--repeat", "2", "--delay", "80", "1")

@@ -1,8 +1,8 @@
 // Describes a running program's top-level window for end-to-end tests, as
 // JSON: the window, its child controls in Z order (the order Tab follows)
 // with the rows of list views and the items and open list of combo boxes,
-// which control has the keyboard focus, and the message boxes of the
-// window's thread.
+// which control has the keyboard focus, and the message boxes and open
+// pop-up menus of the window's thread.
 //
 //   window-reader.exe OUTPUT_FILE WINDOW_CLASS WINDOW_TITLE
 //
@@ -223,16 +223,31 @@ struct Boxes {
     std::string json;
 };
 
-// A box takes keys once it is active: it is shown a moment before.
+// A box takes keys once it is both the active window of its thread and the
+// foreground window, which it becomes a moment after it shows.
 BOOL CALLBACK CollectBox(HWND window, LPARAM found) {
     if (ClassOf(window) == L"#32770" && IsWindowVisible(window)) {
         auto& boxes = *reinterpret_cast<Boxes*>(found);
         // A message box shows its text in the static control with id 0xFFFF.
         HWND text = GetDlgItem(window, 0xFFFF);
-        boxes.json += std::string(boxes.json.empty() ? "" : ", ") +
-                      "{\"title\": " + Quoted(TextOf(window)) +
-                      ", \"text\": " + Quoted(text ? TextOf(text) : L"") +
-                      ", \"active\": " + Bool(boxes.active == window) + "}";
+        boxes.json +=
+            std::string(boxes.json.empty() ? "" : ", ") + "{\"title\": " + Quoted(TextOf(window)) +
+            ", \"text\": " + Quoted(text ? TextOf(text) : L"") +
+            ", \"active\": " + Bool(boxes.active == window && GetForegroundWindow() == window) +
+            "}";
+    }
+    return TRUE;
+}
+
+// The open pop-up menus of the window's thread ("#32768" windows), as their
+// rectangles on the screen. Their items cannot be read from another
+// process under Wine.
+BOOL CALLBACK CollectMenu(HWND window, LPARAM found) {
+    if (ClassOf(window) == L"#32768" && IsWindowVisible(window)) {
+        auto& json = *reinterpret_cast<std::string*>(found);
+        RECT rect;
+        GetWindowRect(window, &rect);
+        json += (json.empty() ? "" : ", ") + Rect(rect);
     }
     return TRUE;
 }
@@ -266,13 +281,15 @@ std::string Describe(HWND window) {
     }
     Boxes boxes{gui.hwndActive, {}};
     EnumThreadWindows(thread, CollectBox, reinterpret_cast<LPARAM>(&boxes));
+    std::string menus;
+    EnumThreadWindows(thread, CollectMenu, reinterpret_cast<LPARAM>(&menus));
 
     return "{\"found\": true, \"dpi\": " + Numbers({dpiX, dpiY}) +
            ", \"visible\": " + Bool(IsWindowVisible(window)) +
            ", \"active\": " + Bool(gui.hwndActive == window) + ", \"client\": " + Rect(client) +
            ", \"origin\": " + Numbers({origin.x, origin.y}) + ", \"frame\": " + Rect(frame) +
            ", \"focus\": " + std::to_string(focus) + ", \"boxes\": [" + boxes.json +
-           "], \"children\": [" + children + "]}\n";
+           "], \"menus\": [" + menus + "], \"children\": [" + children + "]}\n";
 }
 
 bool WriteWholeFile(const std::wstring& path, const std::string& text) {
