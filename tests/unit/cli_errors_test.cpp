@@ -71,7 +71,7 @@ TEST(CliErrors, ALayoutThatCannotBeReadEndsWithStatusOne) {
 }
 
 TEST(CliErrors, TextAfterADoubleDashMayBeginWithAMinus) {
-    const CliRun run = RunCli({"type", "--layout", MakeLayout({}), "--", "-5", "--trace"});
+    const CliRun run = RunCli({"type", "--layout", MakeEmptyLayout(), "--", "-5", "--trace"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "-৫ --\n"); // letters of an empty layout type nothing
 }

@@ -55,6 +55,10 @@ std::string MakeLayout(std::initializer_list<std::pair<std::string, CodeValue>> 
     return path;
 }
 
+std::string MakeEmptyLayout() {
+    return MakeLayout({{"k ", 0}});
+}
+
 std::string ReadFile(const std::string& path) {
     std::ifstream stream(path, std::ios::binary);
     std::ostringstream content;

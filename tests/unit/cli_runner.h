@@ -24,6 +24,9 @@ std::string TestFilePath(const std::string& name);
 
 // Writes a layout file holding these records in this order; returns its path.
 std::string MakeLayout(std::initializer_list<std::pair<std::string, CodeValue>> records);
+// A layout in which no key types a character: one record names a key, with
+// nothing assigned.
+std::string MakeEmptyLayout();
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
