@@ -19,7 +19,7 @@ constexpr const char* kUsage =
     "       tessik-cli type [--layout FILE] [--trace] --keys \"TOKEN TOKEN ...\"\n"
     "       tessik-cli layout show FILE\n"
     "       tessik-cli layout export FILE [-o TEXTFILE]\n"
-    "       tessik-cli layout import [--force] TEXTFILE OUTFILE\n"
+    "       tessik-cli layout import [--force] TEXTFILE [-o] OUTFILE\n"
     "       tessik-cli layout chart FILE [-o CHART.svg]\n"
     "\n"
     "type      types TEXT (or the keys named by the tokens) on a simulated US\n"
@@ -39,24 +39,25 @@ constexpr const char* kUsage =
     "FILE      a layout file; a bare name that the current folder has no file\n"
     "          of is looked for in Layouts beside tessik-cli (--layout Default).\n";
 
-// What each layout command takes; its usage line says the same.
+// What each layout command takes besides its one FILE or TEXTFILE; its
+// usage line says the same.
 struct LayoutCommandSyntax {
     std::string_view name;
-    std::size_t files;
     bool takesOutput;
+    bool needsOutput; // given with -o or as the second file
     bool takesForce;
     const char* usage;
 };
 
 constexpr LayoutCommandSyntax kLayoutCommands[] = {
-    {"show", 1, false, false, "show FILE"},
-    {"export", 1, true, false, "export FILE [-o TEXTFILE]"},
-    {"import", 2, false, true, "import [--force] TEXTFILE OUTFILE"},
-    {"chart", 1, true, false, "chart FILE [-o CHART.svg]"},
+    {"show", false, false, false, "show FILE"},
+    {"export", true, false, false, "export FILE [-o TEXTFILE]"},
+    {"import", true, true, true, "import [--force] TEXTFILE [-o] OUTFILE"},
+    {"chart", true, false, false, "chart FILE [-o CHART.svg]"},
 };
 
 struct LayoutArguments {
-    std::vector<std::string> files;
+    std::string file;
     std::optional<std::string> output;
     bool force = false;
 };
@@ -68,6 +69,7 @@ LayoutArguments ParseLayoutArguments(std::span<const std::string> args,
         return UsageError(std::string("usage: tessik-cli layout ") + syntax.usage);
     };
     LayoutArguments parsed;
+    std::vector<std::string> files;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "-o" && syntax.takesOutput && !parsed.output && i + 1 < args.size())
@@ -77,10 +79,15 @@ LayoutArguments ParseLayoutArguments(std::span<const std::string> args,
         else if (arg.size() > 1 && arg[0] == '-')
             throw usage();
         else
-            parsed.files.push_back(arg);
+            files.push_back(arg);
     }
-    if (parsed.files.size() != syntax.files)
+    if (syntax.needsOutput && !parsed.output && files.size() == 2) {
+        parsed.output = files.back();
+        files.pop_back();
+    }
+    if (files.size() != 1 || (syntax.needsOutput && !parsed.output))
         throw usage();
+    parsed.file = files.front();
     return parsed;
 }
 
@@ -104,10 +111,10 @@ std::string RunLayoutCommand(std::span<const std::string> args) {
                          "\" (show, export, import or chart)");
     const LayoutArguments parsed = ParseLayoutArguments(args.subspan(1), *syntax);
     if (command == "import") {
-        ImportLayoutText(parsed.files[0], parsed.files[1], parsed.force);
+        ImportLayoutText(parsed.file, *parsed.output, parsed.force);
         return "";
     }
-    const std::string layout = FindLayoutFile(parsed.files[0]);
+    const std::string layout = FindLayoutFile(parsed.file);
     ExpectLayoutFile(layout);
     const std::string output = DescribeLayoutFile(command, layout);
     if (!parsed.output)

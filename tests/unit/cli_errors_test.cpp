@@ -35,7 +35,11 @@ TEST(CliErrors, AWrongCommandLineEndsWithStatusTwo) {
     ExpectFailure(RunCli({"layout", "chart", layout, "x"}), 2,
                   "usage: tessik-cli layout chart FILE [-o CHART.svg]");
     ExpectFailure(RunCli({"layout", "import", layout}), 2,
-                  "usage: tessik-cli layout import [--force] TEXTFILE OUTFILE");
+                  "usage: tessik-cli layout import [--force] TEXTFILE [-o] OUTFILE");
+    ExpectFailure(RunCli({"layout", "import", "-o", layout}), 2,
+                  "usage: tessik-cli layout import [--force] TEXTFILE [-o] OUTFILE");
+    ExpectFailure(RunCli({"layout", "show", layout, "-o", "out"}), 2,
+                  "usage: tessik-cli layout show FILE");
 }
 
 TEST(CliErrors, ACharacterThatNoUsKeyTypesEndsWithStatusTwo) {
@@ -105,7 +109,7 @@ TEST(CliErrors, ImportAndOutputFilesNeverWriteOverWhatTheyRead) {
                   kBuiltDefault + " is the file being read; write to another file");
     EXPECT_EQ(RunCli({"layout", "show", kBuiltDefault}).status, 0);
 
-    const CliRun forced = RunCli({"layout", "import", text, "--force", layout});
+    const CliRun forced = RunCli({"layout", "import", text, "--force", "-o", layout});
     EXPECT_EQ(forced.status, 0) << forced.err;
     EXPECT_EQ(ReadFile(layout), ReadFile(kBuiltDefault));
 }
