@@ -1,5 +1,6 @@
 #include "engine/KeySlots.h"
 #include "layouts/LayoutText.h"
+#include "layouts/TextEncoding.h"
 #include "platform/fake/MemoryFileSystem.h"
 
 #include <gtest/gtest.h>
@@ -191,35 +192,18 @@ TEST(LayoutText, TakesKeyLabelsAsPeopleWriteThemAndGivesTheExactOnes) {
                                             "key at least")));
 }
 
-// The text as UTF-16 code units in bytes, with its byte-order mark.
-std::string Utf16WithByteOrderMark(const std::string& utf8, bool bigEndian) {
-    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : 3; // BMP only
-        char16_t unit = length == 1 ? lead : lead & (length == 2 ? 0x1F : 0x0F);
-        for (std::size_t k = 1; k < length; ++k)
-            unit = static_cast<char16_t>((unit << 6) | (utf8[i + k] & 0x3F));
-        i += length;
-        const char high = static_cast<char>(unit >> 8);
-        const char low = static_cast<char>(unit & 0xFF);
-        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
-    }
-    return bytes;
-}
-
 TEST(LayoutText, ReadsUtf16WithAByteOrderMarkAndRefusesOtherNonUtf8) {
-    const std::string text = FormatLayoutText(SampleLabels({7}));
-    EXPECT_EQ(ParseLayoutText(Utf16WithByteOrderMark(text, false)), SampleLabels({7}));
-    EXPECT_EQ(ParseLayoutText(Utf16WithByteOrderMark(text, true)), SampleLabels({7}));
+    EXPECT_EQ(Utf8OfFileText(std::string("\xFF\xFEk\0\x95\x09\x3D\xD8\x00\xDE", 10)), "kক😀");
+    EXPECT_EQ(Utf8OfFileText(std::string("\xFE\xFF\0k\x09\x95\xD8", 7)), "kক\uFFFD");
+    EXPECT_EQ(Utf8OfFileText("\xEF\xBB\xBFk"), "k");
 
+    const std::string text = FormatLayoutText(SampleLabels());
     const std::string notUtf8 = "line 3: the text is not UTF-8; save it as UTF-8";
-    // Windows-1252 in a comment, a cut sequence, an encoded surrogate.
-    for (const std::string bad : {"caf\xE9", "\xE0\xA6", "\xED\xA0\x80"})
+    // Windows-1252 in a comment, a cut sequence, an encoded surrogate, and
+    // UTF-16 without its byte-order mark.
+    for (const std::string& bad : {std::string("caf\xE9"), std::string("\xE0\xA6"),
+                                   std::string("\xED\xA0\x80"), std::string("k\0", 2)})
         EXPECT_EQ(ErrorOf("#\n#\n# " + bad + "\n" + text), std::make_pair(3, notUtf8)) << bad;
-    // UTF-16 without its mark reads as text full of NULs.
-    EXPECT_EQ(ErrorOf(Utf16WithByteOrderMark(text, false).substr(2)).second,
-              "line 1: the text is not UTF-8; save it as UTF-8");
 }
 
 TEST(LayoutText, RefusesToWriteALabelItCannotHold) {
