@@ -244,6 +244,9 @@ void MainWindow::ShowLayout() noexcept {
 }
 
 void MainWindow::SelectLayout() {
+    // Taking the current layout again is no new choice; under Wine a click
+    // in the open list can also come as two choices of the same item.
+    const bool chosenAgain = cmbLayouts.Text() == modules_.engine.CurrentLayoutName();
     modules_.engine.SelectLayout(cmbLayouts.Text());
     // The icon shows the input mode, which a selection does not change: in
     // the system default nothing is translated, whatever layout is current.
@@ -252,7 +255,7 @@ void MainWindow::SelectLayout() {
     ShowLayout();
     // Said for each choice of such a file, at start-up too, but not again
     // when the same file is only shown or loaded again.
-    if (modules_.engine.CurrentFileIsNotALayout())
+    if (modules_.engine.CurrentFileIsNotALayout() && !chosenAgain)
         platform_.messages.Show(NotALayoutFile(cmbLayouts.Text()), box::InformationOk,
                                 ApplicationTitle);
 }

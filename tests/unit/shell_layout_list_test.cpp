@@ -79,7 +79,9 @@ TEST_F(LayoutList, AFileThatIsNoLayoutIsSaidOnceForEachChoiceAndNeitherShowsNorT
     EXPECT_EQ(messages.shown[0].title, "Tessik");
     EXPECT_EQ(KeyColumn(), std::vector<std::string>(kRowCount, ""));
     EXPECT_EQ(engine.KeyboardHookProc(0, msg::KeyDown, KeyEvent{'K'}), FakeHookChain::kPassedOn);
-    // Shown again (as Cancel does) or typed with, it is not said again.
+    // Chosen again while current, shown again (as Cancel does) or typed
+    // with, it is not said again.
+    Choose("Phonetic");
     window->ShowLayout();
     TypeK();
     EXPECT_EQ(messages.shown.size(), 1u);
