@@ -41,10 +41,14 @@ std::string DefaultLayoutFile() {
     return (LayoutsFolderBesideTool() / "Default").string();
 }
 
-void ExpectLayoutFile(const std::string& path) {
+bool HoldsLayout(const std::string& path) {
     StdFileSystem files;
     LayoutRecord buffer;
-    if (ReadLayoutRecords(*files.OpenForReading(path), buffer, [](const LayoutRecord&) {}))
+    return ReadLayoutRecords(*files.OpenForReading(path), buffer, [](const LayoutRecord&) {});
+}
+
+void ExpectLayoutFile(const std::string& path) {
+    if (HoldsLayout(path))
         return;
     std::string message = path + " is not a layout file";
     if (ReadsAsLayoutText(path))

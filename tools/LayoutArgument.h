@@ -13,6 +13,10 @@ std::string FindLayoutFile(const std::string& given);
 // Layouts/Default beside the tool: what `type` uses without --layout.
 std::string DefaultLayoutFile();
 
+// Whether the file at `path` is a layout (see ReadLayoutRecords). Failures
+// to read it are thrown as RuntimeError.
+bool HoldsLayout(const std::string& path);
+
 // Refuses a file that is not a layout (see ReadLayoutRecords) with the
 // message "PATH is not a layout file", which says what to do when the file
 // is a layout's text form. Failures to read it are thrown as RuntimeError.

@@ -4,6 +4,7 @@
 #include "platform/std/StdFileSystem.h"
 #include "tools/ChartSvg.h"
 #include "tools/KeyboardChart.h"
+#include "tools/LayoutArgument.h"
 #include "tools/WholeFiles.h"
 
 #include <algorithm>
@@ -80,6 +81,9 @@ void ImportLayoutText(const std::string& textPath, const std::string& layoutPath
     try {
         labels = ParseLayoutText(ReadWholeFile(textPath));
     } catch (const LayoutTextError& error) {
+        if (HoldsLayout(textPath))
+            throw std::runtime_error(textPath + " is a layout file, not a layout's text form "
+                                                "(tessik-cli layout export writes its text form)");
         throw LayoutTextError(error.Line(), textPath + ": " + error.what());
     }
     LayoutRecord buffer;

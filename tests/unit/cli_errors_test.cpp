@@ -105,6 +105,9 @@ TEST(CliErrors, ImportAndOutputFilesNeverWriteOverWhatTheyRead) {
                       same + " is the file being read; write to another file");
         EXPECT_EQ(ReadFile(text), exported);
     }
+    ExpectFailure(RunCli({"layout", "import", "--force", kBuiltDefault, layout}), 1,
+                  kBuiltDefault + " is a layout file, not a layout's text form (tessik-cli layout "
+                                  "export writes its text form)");
     ExpectFailure(RunCli({"layout", "export", kBuiltDefault, "-o", kBuiltDefault}), 1,
                   kBuiltDefault + " is the file being read; write to another file");
     EXPECT_EQ(RunCli({"layout", "show", kBuiltDefault}).status, 0);
