@@ -254,7 +254,7 @@ void MainWindow::SelectLayout() {
     modules_.engine.LoadKeyMap();
     ShowLayout();
     // Said for each choice of such a file, at start-up too, but not again
-    // when the same file is only shown or loaded again.
+    // when the same file is only taken again, shown or loaded again.
     if (modules_.engine.CurrentFileIsNotALayout() && !chosenAgain)
         platform_.messages.Show(NotALayoutFile(cmbLayouts.Text()), box::InformationOk,
                                 ApplicationTitle);
