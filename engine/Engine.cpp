@@ -40,17 +40,18 @@ std::string Engine::LayoutPath(const std::string& layoutName) const {
 
 void Engine::LoadKeyMap() {
     keyMap_.Clear();
+    currentFileIsNotALayout_ = false;
     const auto file = platform_.files.OpenForReading(LayoutPath(currentLayoutName_));
     // Read aside and put in place at the end, so that a read error part-way
     // leaves the map empty rather than holding half a layout.
     KeyMap loaded;
-    for (int i = 0; i < kLayoutRecordsPerFile; ++i) {
-        if (!ReadLayoutRecord(*file, recordBuffer_))
-            break;
-        if (const auto slot = SlotOfLabel(recordBuffer_.KeyLabel))
-            loaded.Set(*slot, recordBuffer_.Code);
-    }
+    const bool isLayout =
+        ReadLayoutRecords(*file, recordBuffer_, [&loaded](const LayoutRecord& record) {
+            if (const auto slot = SlotOfLabel(record.KeyLabel))
+                loaded.Set(*slot, record.Code);
+        });
     keyMap_ = loaded;
+    currentFileIsNotALayout_ = !isLayout;
 }
 
 intptr_t Engine::KeyboardHookProc(int32_t code, uintptr_t message, const KeyEvent& event) {
@@ -89,6 +90,8 @@ bool Engine::ForegroundTakesTranslation() {
 }
 
 bool Engine::TranslateKey(const KeyEvent& event, InjectionBatch& batch) {
+    if (currentFileIsNotALayout_)
+        return false;
     // Shortcuts with Control or a Windows key (AltGr comes as Control and
     // Alt) are the system's and the programs'.
     if (HeldNow(vk::Control) || HeldNow(vk::LeftWindows) || HeldNow(vk::RightWindows))

@@ -51,6 +51,10 @@ public:
     // early is no failure: the records before its end count.
     void LoadKeyMap();
     const KeyMap& ActiveKeyMap() const { return keyMap_; }
+    // Whether the file that the last LoadKeyMap read is not a layout (see
+    // ReadLayoutRecords). Every key then goes on unchanged, as in the system
+    // default mode, rather than letter keys typing nothing.
+    bool CurrentFileIsNotALayout() const { return currentFileIsNotALayout_; }
 
     const std::string& LayoutsFolder() const { return layoutsFolder_; }
     std::string LayoutPath(const std::string& layoutName) const;
@@ -90,6 +94,7 @@ private:
     std::string currentLayoutName_;
     LayoutRecord recordBuffer_;
     KeyMap keyMap_;
+    bool currentFileIsNotALayout_ = false;
     Composer composer_;
     ForegroundVerdict foreground_;
 };

@@ -1,5 +1,6 @@
 #include "engine/LayoutRecord.h"
 
+#include "engine/KeySlots.h"
 #include "platform/RuntimeError.h"
 
 #include <array>
@@ -34,6 +35,16 @@ bool ReadLayoutRecord(InputFile& file, LayoutRecord& record) {
     record.Code = static_cast<CodeValue>(LittleEndian(std::span(head).first(4)));
     record.KeyLabel = std::move(label);
     return true;
+}
+
+bool ReadLayoutRecords(InputFile& file, LayoutRecord& buffer,
+                       const std::function<void(const LayoutRecord&)>& onRecord) {
+    bool namesAKeySlot = false;
+    for (int i = 0; i < kLayoutRecordsPerFile && ReadLayoutRecord(file, buffer); ++i) {
+        namesAKeySlot = namesAKeySlot || SlotOfLabel(buffer.KeyLabel).has_value();
+        onRecord(buffer);
+    }
+    return namesAKeySlot;
 }
 
 void WriteLayoutRecord(OutputFile& file, const LayoutRecord& record) {

@@ -3,6 +3,7 @@
 #include "engine/CodeValue.h"
 #include "platform/FileSystem.h"
 
+#include <functional>
 #include <string>
 
 namespace tessik {
@@ -26,6 +27,15 @@ constexpr int kLayoutRecordsPerFile = 55;
 // Reads the next record into `record`. Returns false, leaving the record
 // empty, when the file ends before the record is complete.
 bool ReadLayoutRecord(InputFile& file, LayoutRecord& record);
+
+// Reads a layout file as every reader does: its records in order from the
+// start, through `buffer`, the 55 of a layout at most and none past the end
+// of the file, handing each to `onRecord`. Returns whether the file is a
+// layout: whether one of those records names a key slot. A file of which
+// none does (an empty file, a layout's text form, a picture) is not a
+// layout, whatever else its bytes happen to read as.
+bool ReadLayoutRecords(InputFile& file, LayoutRecord& buffer,
+                       const std::function<void(const LayoutRecord&)>& onRecord);
 
 // Appends `record` to the file. Labels longer than 65535 bytes cannot be
 // stored and are refused with RuntimeError (they never come from the editor).

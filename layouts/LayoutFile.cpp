@@ -31,14 +31,12 @@ void WriteNewLayoutFile(FileSystem& files, const std::string& path, LayoutRecord
     WriteAndClose(files.OpenForCreating(path), buffer, labels);
 }
 
-void ReadLayoutRows(InputFile& file, LayoutRecord& buffer,
+bool ReadLayoutRows(InputFile& file, LayoutRecord& buffer,
                     const std::function<void(int row, const std::string& label)>& showRow) {
-    for (int i = 0; i < kLayoutRecordsPerFile; ++i) {
-        if (!ReadLayoutRecord(file, buffer))
-            return;
-        if (const auto row = RowOfCode(buffer.Code))
-            showRow(*row, buffer.KeyLabel);
-    }
+    return ReadLayoutRecords(file, buffer, [&showRow](const LayoutRecord& record) {
+        if (const auto row = RowOfCode(record.Code))
+            showRow(*row, record.KeyLabel);
+    });
 }
 
 } // namespace tessik

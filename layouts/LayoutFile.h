@@ -32,8 +32,9 @@ void WriteNewLayoutFile(FileSystem& files, const std::string& path, LayoutRecord
 // sequence through `buffer`; for each record whose code belongs to a row,
 // `showRow(row, label)` with the label exactly as read. Records with codes of
 // no row are skipped, so rows that no record names keep whatever they showed,
-// and when two records carry the same code the later one wins.
-void ReadLayoutRows(InputFile& file, LayoutRecord& buffer,
+// and when two records carry the same code the later one wins. Returns
+// whether the file is a layout (ReadLayoutRecords).
+bool ReadLayoutRows(InputFile& file, LayoutRecord& buffer,
                     const std::function<void(int row, const std::string& label)>& showRow);
 
 } // namespace tessik

@@ -1,9 +1,11 @@
 #include "layouts/LayoutText.h"
 
 #include "engine/KeySlots.h"
+#include "layouts/TextEncoding.h"
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <map>
@@ -28,7 +30,6 @@ constexpr std::size_t kLabelColumn = 13;
 constexpr std::size_t kCodeColumn = 8;
 
 constexpr std::string_view kBlanks = " \t";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string RowTitle(int row) {
     return "row " + std::to_string(row + 1) + " (" +
@@ -89,27 +90,118 @@ std::vector<std::string_view> SplitAtBlanks(std::string_view text) {
     }
 }
 
-// Most wrong labels are a right one with its blank missing or misplaced, or
-// the key's character where the Shift label was meant ("K", "|", "3").
-std::string SuggestionFor(std::string_view label) {
-    const auto first = label.find_first_not_of(kBlanks);
-    const std::string trimmed(
-        first == std::string_view::npos
-            ? std::string_view()
-            : label.substr(first, label.find_last_not_of(kBlanks) + 1 - first));
-    for (const std::string& candidate :
-         {std::string(label) + " ", trimmed, trimmed + " ", "Shift + " + trimmed}) {
-        if (SlotOfLabel(candidate))
-            return " (did you mean \"" + candidate + "\"?)";
+std::string WithoutBlanks(std::string_view text) {
+    std::string compact;
+    for (const char c : text) {
+        if (kBlanks.find(c) == std::string_view::npos)
+            compact += c;
     }
-    return "";
+    return compact;
+}
+
+std::string Lowered(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// A label as a person writes it, taken apart: whether it says Shift, and
+// what follows ("Shift + y" is {true, "y"}, "k " is {false, "k"}).
+struct WrittenLabel {
+    bool shift = false;
+    std::string key;
+};
+
+WrittenLabel TakeApart(std::string_view written) {
+    std::string compact = WithoutBlanks(written);
+    constexpr std::string_view kShift = "shift+";
+    if (!Lowered(compact).starts_with(kShift))
+        return {false, compact};
+    return {true, compact.substr(kShift.size())};
+}
+
+// The slot of a key label as people write it: blanks left out or added
+// ("y", "Shift+Y"), Shift in any letter case and the letter after it in
+// either ("shift + y", "SHIFT+Y"), and the backslash key with Shift named by
+// either of its characters ("Shift + \", "Shift+|"). A capital letter
+// alone says nothing of Shift for sure, and names no slot.
+std::optional<KeySlot> SlotOfWrittenLabel(std::string_view written) {
+    if (const auto exact = SlotOfLabel(written))
+        return exact;
+    const WrittenLabel label = TakeApart(written);
+    if (label.key.size() != 1)
+        return std::nullopt;
+    const char key = label.key[0];
+    if (!label.shift)
+        return SlotOfLabel(std::string{key, ' '});
+    const char named = key == '\\' ? '|' : static_cast<char>(std::toupper(key));
+    return SlotOfLabel(std::string("Shift + ") + named);
+}
+
+// The labels of the key that a label naming no slot points at by its
+// character, the Shift state it suggests first: "K" gives "Shift + K" and
+// "k ", "Shift + 1" the three digit keys that have slots, "#" "Shift + 3".
+std::vector<std::string_view> NearestLabels(std::string_view written) {
+    WrittenLabel label = TakeApart(written);
+    if (label.key.size() != 1)
+        return {};
+    char key = label.key[0];
+    static constexpr std::pair<char, char> kShiftedCharacters[] = {
+        {'|', '\\'}, {'#', '3'}, {'^', '6'}, {'&', '7'}};
+    for (const auto& [shifted, plain] : kShiftedCharacters) {
+        if (key == shifted) {
+            key = plain;
+            label.shift = true;
+        }
+    }
+    if (std::isupper(static_cast<unsigned char>(key)))
+        label.shift = true;
+    std::vector<std::string_view> nearest;
+    if (std::isdigit(static_cast<unsigned char>(key))) {
+        for (const KeySlot slot : {slot::Shift3, slot::Shift6, slot::Shift7}) {
+            if (kKeyLabels[static_cast<std::size_t>(slot)][8] == key)
+                return {kKeyLabels[static_cast<std::size_t>(slot)]};
+            nearest.push_back(kKeyLabels[static_cast<std::size_t>(slot)]);
+        }
+        return nearest;
+    }
+    const auto shifted = SlotOfWrittenLabel(std::string("Shift+") + key);
+    const auto plain = SlotOfWrittenLabel(std::string(1, static_cast<char>(std::tolower(key))));
+    for (const auto slot : label.shift ? std::array{shifted, plain} : std::array{plain, shifted}) {
+        if (slot)
+            nearest.push_back(kKeyLabels[static_cast<std::size_t>(*slot)]);
+    }
+    return nearest;
+}
+
+std::string UnknownLabel(const std::string& label) {
+    std::string message = "unknown key label \"" + label + "\"";
+    const auto nearest = NearestLabels(label);
+    for (std::size_t i = 0; i < nearest.size(); ++i)
+        message += (i == 0 ? " (nearest: \"" : ", \"") + std::string(nearest[i]) + "\"";
+    if (!nearest.empty())
+        message += ")";
+    return message + "; the 57 key labels are listed under \"Creating a layout\" in the help "
+                     "document \"Using the software\", and tessik-cli layout show Default shows "
+                     "them in use";
+}
+
+// "row 12 (ka) is missing", or "rows 12 (ka) to 14 (ga) are missing".
+std::string MissingRows(int first, int last) {
+    if (first == last)
+        return RowTitle(first) + " is missing";
+    return "rows " + RowTitle(first).substr(4) + " to " + RowTitle(last).substr(4) + " are missing";
 }
 
 class Parser {
 public:
-    RowLabels Parse(std::string_view text) {
-        if (text.starts_with(kByteOrderMark))
-            text.remove_prefix(kByteOrderMark.size());
+    RowLabels Parse(std::string_view bytes) {
+        const std::string decoded = Utf8OfFileText(bytes);
+        std::string_view text = decoded;
+        if (const auto bad = FirstNonUtf8Byte(text)) {
+            const auto lineNumber = std::count(text.begin(), text.begin() + *bad, '\n') + 1;
+            Fail(static_cast<int>(lineNumber), "the text is not UTF-8; save it as UTF-8");
+        }
         int lineNumber = 0;
         while (!text.empty()) {
             const auto end = std::min(text.find('\n'), text.size());
@@ -120,11 +212,15 @@ public:
             ++lineNumber;
             ParseLine(line, lineNumber);
         }
-        if (rows_ < kRowCount) {
-            throw LayoutTextError(0, "only " + std::to_string(rows_) +
-                                         " rows; a layout has a line for each of the " +
+        if (rows_ == 0) {
+            throw LayoutTextError(0, "only 0 rows; a layout has a line for each of the " +
                                          std::to_string(kRowCount) + " rows");
         }
+        if (rows_ < kRowCount)
+            throw LayoutTextError(0, MissingRows(rows_, kRowCount - 1));
+        if (lineOfSlot_.empty())
+            throw LayoutTextError(0, "no row has a key label; a layout gives one letter a key "
+                                     "at least");
         return labels_;
     }
 
@@ -162,6 +258,8 @@ private:
         if (!code)
             Fail(lineNumber,
                  "\"" + std::string(words[0]) + "\" is not a code value (U+XXXX or 2 to 4)");
+        if (const auto rowOfCode = RowOfCode(*code); rowOfCode && *rowOfCode > row)
+            Fail(lineNumber, MissingRows(row, *rowOfCode - 1));
         if (*code != expected.code)
             Fail(lineNumber, RowTitle(row) + " has the code " + FormatCode(expected.code) +
                                  ", not " + FormatCode(*code) +
@@ -171,20 +269,22 @@ private:
                                  std::string(expected.letter) + ", not " + std::string(words[1]) +
                                  "; to give a letter another key, change its key label");
 
-        if (!label.empty()) {
-            if (!SlotOfLabel(label))
-                Fail(lineNumber, "unknown key label \"" + label + "\"" + SuggestionFor(label));
-            const auto [earlier, isNew] = lineOfLabel_.emplace(label, lineNumber);
-            if (!isNew)
-                Fail(lineNumber, "the key label \"" + label + "\" is used twice (also on line " +
-                                     std::to_string(earlier->second) + ")");
-        }
-        labels_[static_cast<std::size_t>(row)] = label;
+        if (label.empty())
+            return;
+        // Written as the file has it, however the person wrote it.
+        const auto slot = SlotOfWrittenLabel(label);
+        if (!slot)
+            Fail(lineNumber, UnknownLabel(label));
+        const auto [earlier, isNew] = lineOfSlot_.emplace(*slot, lineNumber);
+        if (!isNew)
+            Fail(lineNumber, "the key label \"" + label + "\" is used twice (also on line " +
+                                 std::to_string(earlier->second) + ")");
+        labels_[static_cast<std::size_t>(row)] = kKeyLabels[static_cast<std::size_t>(*slot)];
     }
 
     RowLabels labels_;
     int rows_ = 0;
-    std::map<std::string, int> lineOfLabel_;
+    std::map<KeySlot, int> lineOfSlot_;
 };
 
 bool IsWritableLabel(std::string_view label) {

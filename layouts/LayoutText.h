@@ -30,9 +30,12 @@ private:
     int line_;
 };
 
-// Reads the text form (UTF-8; a byte-order mark and CR LF line ends are
-// accepted). Every label must be "" or one of the 57 key labels, and no label
-// but "" may be given to two rows. Throws LayoutTextError.
+// Reads the text form: UTF-8, with or without a byte-order mark, or UTF-16
+// with one; LF or CR LF line ends. Every label must be "" or name one of the
+// 57 key slots, written as the file has it or as people write keys ("y",
+// "Shift+Y", "shift + y"), and the result holds the exact key labels. No
+// two rows may name the same key, and one row at least must name one: a
+// layout without a key is no layout. Throws LayoutTextError.
 RowLabels ParseLayoutText(std::string_view text);
 
 // Writes the text form with a short explanatory header. Labels that the form

@@ -55,9 +55,15 @@ void LabelPick(ListView& letters, ComboBox& picker) {
 void ShowLayoutFile(ListView& letters, FileSystem& files, const std::string& path,
                     LayoutRecord& buffer) {
     const auto file = files.OpenForReading(path);
-    ReadLayoutRows(*file, buffer, [&letters](int row, const std::string& label) {
-        letters.SetRowText(row, label);
-    });
+    const bool isLayout =
+        ReadLayoutRows(*file, buffer, [&letters](int row, const std::string& label) {
+            letters.SetRowText(row, label);
+        });
+    // Its bytes may read as codes of rows, but no label of it means a key.
+    if (!isLayout) {
+        for (int row = 0; row < kRowCount; ++row)
+            letters.SetRowText(row, {});
+    }
 }
 
 } // namespace tessik

@@ -36,8 +36,9 @@ void LabelPick(ListView& letters, ComboBox& picker);
 // Writes the label of each record of the layout file at `path` into the row
 // of its code, exactly as read. Codes of no row are skipped, a later record
 // wins over an earlier one with the same code, and rows that no record
-// names keep their text. Failures are thrown as RuntimeError; the rows
-// written before stay written, and the file is closed on every path.
+// names keep their text. A file that is not a layout shows no key in any
+// row. Failures are thrown as RuntimeError; the rows written before stay
+// written, and the file is closed on every path.
 void ShowLayoutFile(ListView& letters, FileSystem& files, const std::string& path,
                     LayoutRecord& buffer);
 

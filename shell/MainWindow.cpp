@@ -29,6 +29,12 @@ const char* const kHotKeyTaken =
 const char* const kCannotDeleteDefault = "You cannot delete the 'Default' layout.";
 const char* const kDeleteQuestion = "Do you really want to delete this layout?";
 
+std::string NotALayoutFile(const std::string& name) {
+    return "The file '" + name + "' in the Layouts folder is not a layout file: while it is " +
+           "chosen, the keys type as in 'System Default'.\rA layout in its text form is made " +
+           "into a layout file with tessik-cli layout import.";
+}
+
 std::string Name(const design::Control& d) {
     return std::string(d.name);
 }
@@ -250,12 +256,20 @@ void MainWindow::ShowLayout() noexcept {
 }
 
 void MainWindow::SelectLayout() {
+    // Taking the current layout again is no new choice; under Wine a click
+    // in the open list can also come as two choices of the same item.
+    const bool chosenAgain = cmbLayouts.Text() == modules_.engine.CurrentLayoutName();
     modules_.engine.SelectLayout(cmbLayouts.Text());
     // The icon shows the input mode, which a selection does not change: in
     // the system default nothing is translated, whatever layout is current.
     UpdateTrayIcon(nativeMode_ ? imgTessik.Picture() : imgEnglish.Picture());
     modules_.engine.LoadKeyMap();
     ShowLayout();
+    // Said for each choice of such a file, at start-up too, but not again
+    // when the same file is only taken again, shown or loaded again.
+    if (modules_.engine.CurrentFileIsNotALayout() && !chosenAgain)
+        platform_.messages.Show(NotALayoutFile(cmbLayouts.Text()), box::InformationOk,
+                                ApplicationTitle);
 }
 
 void MainWindow::DeleteLayout() {

@@ -4,10 +4,12 @@
 #include "platform/std/StdFileSystem.h"
 #include "tools/ChartSvg.h"
 #include "tools/KeyboardChart.h"
+#include "tools/LayoutArgument.h"
+#include "tools/WholeFiles.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
+#include <stdexcept>
 
 namespace tessik::cli {
 namespace {
@@ -21,16 +23,6 @@ RowLabels ReadRowLabels(const std::string& path) {
         labels[static_cast<std::size_t>(row)] = label;
     });
     return labels;
-}
-
-std::string ReadWholeFile(const std::string& path) {
-    StdFileSystem files;
-    const auto file = files.OpenForReading(path);
-    std::string content;
-    std::array<std::byte, 4096> chunk;
-    while (const std::size_t got = file->Read(chunk))
-        content.append(reinterpret_cast<const char*>(chunk.data()), got);
-    return content;
 }
 
 // A label as it stands in the file, in quotes; bytes that would not show,
@@ -80,16 +72,25 @@ std::string ChartLayoutFile(const std::string& path) {
     return ChartSvg(ChartOfLayoutFile(path));
 }
 
-void ImportLayoutText(const std::string& textPath, const std::string& layoutPath) {
+void ImportLayoutText(const std::string& textPath, const std::string& layoutPath, bool replace) {
+    RefuseToWriteOver(textPath, layoutPath);
+    StdFileSystem files;
+    if (!replace && files.Exists(layoutPath))
+        throw std::runtime_error(layoutPath + " exists; add --force to replace it");
     RowLabels labels;
     try {
         labels = ParseLayoutText(ReadWholeFile(textPath));
     } catch (const LayoutTextError& error) {
+        if (HoldsLayout(textPath))
+            throw std::runtime_error(textPath + " is a layout file, not a layout's text form "
+                                                "(tessik-cli layout export writes its text form)");
         throw LayoutTextError(error.Line(), textPath + ": " + error.what());
     }
-    StdFileSystem files;
     LayoutRecord buffer;
-    WriteLayoutFile(files, layoutPath, buffer, labels);
+    if (replace)
+        WriteLayoutFile(files, layoutPath, buffer, labels);
+    else
+        WriteNewLayoutFile(files, layoutPath, buffer, labels);
 }
 
 } // namespace tessik::cli

@@ -4,6 +4,8 @@
 
 namespace tessik::cli {
 
+// Each takes the path of a file that is a layout (see LayoutArgument.h).
+
 // tessik-cli layout show FILE: each row of the letter table with the key
 // label that the layout file gives it, read as the letter table reads it.
 std::string ShowLayoutFile(const std::string& path);
@@ -15,8 +17,10 @@ std::string ExportLayoutFile(const std::string& path);
 // SVG document.
 std::string ChartLayoutFile(const std::string& path);
 
-// tessik-cli layout import TEXTFILE OUTFILE: writes the layout file of a text
-// form. OUTFILE is left untouched unless the whole file could be written.
-void ImportLayoutText(const std::string& textPath, const std::string& layoutPath);
+// tessik-cli layout import [--force] TEXTFILE OUTFILE: writes the layout file
+// of a text form. An OUTFILE that exists is refused unless `replace` says
+// otherwise, and TEXTFILE itself always. OUTFILE is left untouched unless
+// the whole file could be written.
+void ImportLayoutText(const std::string& textPath, const std::string& layoutPath, bool replace);
 
 } // namespace tessik::cli

@@ -1,50 +1,11 @@
 #include "tools/SimulatedDesktop.h"
 
+#include "layouts/TextEncoding.h"
+
 namespace tessik::cli {
-namespace {
 
-void AppendUtf8(std::string& text, char32_t c) {
-    if (c < 0x80) {
-        text += static_cast<char>(c);
-    } else if (c < 0x800) {
-        text += static_cast<char>(0xC0 | (c >> 6));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        text += static_cast<char>(0xE0 | (c >> 12));
-        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | (c >> 18));
-        text += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-bool IsHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-} // namespace
-
-// A surrogate without its partner (a Backspace can split a pair) cannot be
-// written as UTF-8 and comes out as U+FFFD.
 std::string TextBox::Utf8() const {
-    std::string text;
-    for (std::size_t i = 0; i < units_.size(); ++i) {
-        const char16_t unit = units_[i];
-        if (IsHighSurrogate(unit) && i + 1 < units_.size() && IsLowSurrogate(units_[i + 1])) {
-            AppendUtf8(text, 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (units_[++i] - 0xDC00));
-        } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
-            AppendUtf8(text, 0xFFFD);
-        } else {
-            AppendUtf8(text, unit);
-        }
-    }
-    return text;
+    return Utf8OfUtf16(units_);
 }
 
 void SimulatedDesktop::TextBoxInjector::Inject(const InjectionBatch& batch) {

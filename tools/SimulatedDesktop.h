@@ -18,6 +18,8 @@ public:
         if (!units_.empty())
             units_.pop_back();
     }
+    // A surrogate without its partner (a Backspace can split a pair) comes
+    // out as U+FFFD.
     std::string Utf8() const;
 
 private:

@@ -1,9 +1,11 @@
 #include "tools/TypeCommand.h"
 
+#include "layouts/TextEncoding.h"
 #include "platform/std/StdFileSystem.h"
 #include "tools/CommandLine.h"
-#include "tools/ExecutableFolder.h"
+#include "tools/LayoutArgument.h"
 #include "tools/SimulatedDesktop.h"
+#include "tools/WholeFiles.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -18,6 +20,7 @@ struct TypeRequest {
     bool trace = false;
     std::optional<std::string> keys;
     std::optional<std::string> text;
+    bool textOnStandardInput = false;
 };
 
 struct Key {
@@ -32,14 +35,17 @@ std::string OptionValue(std::span<const std::string> args, std::size_t& i) {
 }
 
 // Options come first; the first argument that is not one starts the text,
-// and "--" starts it explicitly (for a text that begins with "-").
+// and "--" starts it explicitly (for a text that begins with "-"). A text
+// that is only "-" stands for standard input.
 TypeRequest ParseArguments(std::span<const std::string> args) {
     TypeRequest request;
     std::size_t i = 0;
+    bool afterDoubleDash = false;
     for (; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--") {
             ++i;
+            afterDoubleDash = true;
             break;
         }
         if (arg == "--trace")
@@ -58,6 +64,7 @@ TypeRequest ParseArguments(std::span<const std::string> args) {
     if (i < args.size()) {
         if (request.keys)
             throw UsageError("give either TEXT or --keys, not both");
+        request.textOnStandardInput = !afterDoubleDash && i + 1 == args.size() && args[i] == "-";
         std::string text = args[i];
         while (++i < args.size())
             text += " " + args[i];
@@ -79,6 +86,20 @@ std::string Quoted(std::string_view text) {
     }
     const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
     return "\"" + std::string(text.substr(0, length)) + "\"";
+}
+
+// Standard input as typed text: one line end at its end, which every line
+// of a pipe or a file has, is not part of it, and CR LF is one Enter.
+std::string TextOfStandardInput() {
+    const std::string input = Utf8OfFileText(ReadStandardInput());
+    std::string text;
+    for (std::size_t i = 0; i < input.size(); ++i) {
+        if (!(input[i] == '\r' && i + 1 < input.size() && input[i + 1] == '\n'))
+            text += input[i];
+    }
+    if (text.ends_with('\n'))
+        text.pop_back();
+    return text;
 }
 
 std::vector<Key> KeysOfText(std::string_view text) {
@@ -127,13 +148,15 @@ std::string TraceLine(const Key& key, const SimulatedDesktop::KeyOutcome& outcom
 std::string RunTypeCommand(std::span<const std::string> args) {
     const TypeRequest request = ParseArguments(args);
     const std::vector<Key> keys =
-        request.keys ? KeysOfTokens(*request.keys) : KeysOfText(*request.text);
+        request.keys
+            ? KeysOfTokens(*request.keys)
+            : KeysOfText(request.textOnStandardInput ? TextOfStandardInput() : *request.text);
 
-    const std::filesystem::path layout =
-        request.layoutFile ? std::filesystem::path(*request.layoutFile)
-                           : std::filesystem::path(ExecutableFolder()) / "Layouts" / "Default";
+    const std::string layout =
+        request.layoutFile ? FindLayoutFile(*request.layoutFile) : DefaultLayoutFile();
+    ExpectLayoutFile(layout);
     StdFileSystem files;
-    SimulatedDesktop desktop(files, layout);
+    SimulatedDesktop desktop(files, std::filesystem::path(layout));
 
     std::string trace;
     for (const Key& key : keys) {

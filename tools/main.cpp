@@ -26,6 +26,7 @@ int Report(const char* message, int status) {
 int main(int argc, char** argv) {
 #ifdef _WIN32
     // UTF-8 with "\n" line ends on Windows too: no newline translation.
+    _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif

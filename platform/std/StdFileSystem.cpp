@@ -12,39 +12,43 @@ namespace fs = std::filesystem;
 
 class StdInputFile : public InputFile {
 public:
-    explicit StdInputFile(std::ifstream stream) : stream_(std::move(stream)) {}
+    StdInputFile(std::ifstream stream, std::string path)
+        : stream_(std::move(stream)), path_(std::move(path)) {}
 
     std::size_t Read(std::span<std::byte> into) override {
         stream_.read(reinterpret_cast<char*>(into.data()),
                      static_cast<std::streamsize>(into.size()));
         if (stream_.bad())
-            throw RuntimeError(ErrorNumber::DeviceIoError, "read failed");
+            throw RuntimeError(ErrorNumber::DeviceIoError, path_ + ": cannot read");
         return static_cast<std::size_t>(stream_.gcount());
     }
 
 private:
     std::ifstream stream_;
+    std::string path_;
 };
 
 class StdOutputFile : public OutputFile {
 public:
-    explicit StdOutputFile(std::fstream stream) : stream_(std::move(stream)) {}
+    StdOutputFile(std::fstream stream, std::string path)
+        : stream_(std::move(stream)), path_(std::move(path)) {}
 
     void Write(std::span<const std::byte> bytes) override {
         stream_.write(reinterpret_cast<const char*>(bytes.data()),
                       static_cast<std::streamsize>(bytes.size()));
         if (!stream_)
-            throw RuntimeError(ErrorNumber::DeviceIoError, "write failed");
+            throw RuntimeError(ErrorNumber::DeviceIoError, path_ + ": cannot write");
     }
 
     void Close() override {
         stream_.close();
         if (!stream_)
-            throw RuntimeError(ErrorNumber::DeviceIoError, "close failed");
+            throw RuntimeError(ErrorNumber::DeviceIoError, path_ + ": cannot write");
     }
 
 private:
     std::fstream stream_;
+    std::string path_;
 };
 
 // Writes to a temporary file of its own beside `path` and renames it over
@@ -61,7 +65,7 @@ public:
                 return false;
             stream_.open(temporaryPath, std::ios::binary | std::ios::trunc);
             if (!stream_)
-                throw RuntimeError(ErrorNumber::PathFileAccessError, "cannot write: " + path_);
+                throw RuntimeError(ErrorNumber::PathFileAccessError, path_ + ": cannot write");
             temporaryPath_ = temporaryPath;
             return true;
         });
@@ -79,21 +83,21 @@ public:
         stream_.write(reinterpret_cast<const char*>(bytes.data()),
                       static_cast<std::streamsize>(bytes.size()));
         if (!stream_)
-            throw RuntimeError(ErrorNumber::DeviceIoError, "cannot write: " + path_);
+            throw RuntimeError(ErrorNumber::DeviceIoError, path_ + ": cannot write");
     }
 
     void Close() override {
         stream_.close();
         if (!stream_)
-            throw RuntimeError(ErrorNumber::DeviceIoError, "cannot write: " + path_);
+            throw RuntimeError(ErrorNumber::DeviceIoError, path_ + ": cannot write");
         std::error_code error;
         if (!replaceExisting_ &&
             fs::symlink_status(path_, error).type() != fs::file_type::not_found)
-            throw RuntimeError(ErrorNumber::FileAlreadyExists, "already there: " + path_);
+            throw RuntimeError(ErrorNumber::FileAlreadyExists, path_ + ": already exists");
         fs::rename(temporaryPath_, path_, error);
         if (error)
             throw RuntimeError(ErrorNumber::PathFileAccessError,
-                               "cannot replace " + path_ + ": " + error.message());
+                               path_ + ": cannot replace it (" + error.message() + ")");
         replaced_ = true;
     }
 
@@ -108,8 +112,8 @@ private:
 [[noreturn]] void ThrowOpenFailure(const std::string& path) {
     std::error_code ignored;
     if (!fs::exists(path, ignored))
-        throw RuntimeError(ErrorNumber::FileNotFound, "file not found: " + path);
-    throw RuntimeError(ErrorNumber::PathFileAccessError, "cannot open: " + path);
+        throw RuntimeError(ErrorNumber::FileNotFound, path + ": file not found");
+    throw RuntimeError(ErrorNumber::PathFileAccessError, path + ": cannot open");
 }
 
 } // namespace
@@ -121,7 +125,7 @@ std::unique_ptr<InputFile> StdFileSystem::OpenForReading(const std::string& path
     std::ifstream stream(path, std::ios::binary);
     if (!stream)
         ThrowOpenFailure(path);
-    return std::make_unique<StdInputFile>(std::move(stream));
+    return std::make_unique<StdInputFile>(std::move(stream), path);
 }
 
 std::unique_ptr<OutputFile> StdFileSystem::OpenForWriting(const std::string& path) {
@@ -132,8 +136,8 @@ std::unique_ptr<OutputFile> StdFileSystem::OpenForWriting(const std::string& pat
         stream.open(path, std::ios::binary | std::ios::out);
     }
     if (!stream)
-        throw RuntimeError(ErrorNumber::PathFileAccessError, "cannot write: " + path);
-    return std::make_unique<StdOutputFile>(std::move(stream));
+        throw RuntimeError(ErrorNumber::PathFileAccessError, path + ": cannot write");
+    return std::make_unique<StdOutputFile>(std::move(stream), path);
 }
 
 std::unique_ptr<OutputFile> StdFileSystem::OpenForReplacing(const std::string& path) {
@@ -160,7 +164,7 @@ std::vector<FolderEntry> StdFileSystem::ListFolder(const std::string& folder) {
     if (error == std::errc::no_such_file_or_directory)
         return {};
     if (error)
-        throw RuntimeError(ErrorNumber::PathNotFound, "cannot list: " + folder);
+        throw RuntimeError(ErrorNumber::PathNotFound, folder + ": cannot list");
     return entries;
 }
 
@@ -168,15 +172,15 @@ void StdFileSystem::CreateFolder(const std::string& path) {
     std::error_code error;
     fs::create_directory(path, error);
     if (error)
-        throw RuntimeError(ErrorNumber::PathNotFound, "cannot create: " + path);
+        throw RuntimeError(ErrorNumber::PathNotFound, path + ": cannot create");
 }
 
 void StdFileSystem::RemoveFile(const std::string& path) {
     std::error_code error;
     if (!fs::remove(path, error)) {
         if (error)
-            throw RuntimeError(ErrorNumber::PermissionDenied, "cannot delete: " + path);
-        throw RuntimeError(ErrorNumber::FileNotFound, "file not found: " + path);
+            throw RuntimeError(ErrorNumber::PermissionDenied, path + ": cannot delete");
+        throw RuntimeError(ErrorNumber::FileNotFound, path + ": file not found");
     }
 }
 

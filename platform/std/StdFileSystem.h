@@ -7,6 +7,7 @@ namespace tessik {
 // The real file system through the C++ standard library, for the
 // command-line tool on Linux and on Windows. The library cannot mark a file
 // hidden, so the temporary file of a replacing write shows while it exists.
+// Its messages name the file first, as "PATH: file not found".
 class StdFileSystem : public FileSystem {
 public:
     std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;

@@ -38,11 +38,15 @@ def predicted_text(layout_file: Path, text: str) -> str:
     return _cli("type", "--layout", str(layout_file), text).removesuffix("\n")
 
 
+def layout_text(layout_file: Path) -> str:
+    """The layout's text form, as `tessik-cli layout export` writes it."""
+    return _cli("layout", "export", str(layout_file))
+
+
 def layout_rows(layout_file: Path) -> list:
     """The (key label, code) of each row of the letter table, in the table's
     order, as `tessik-cli layout export` reads them from the file."""
-    rows = re.findall(r'^"([^"]*)"\s+(\S+)', _cli("layout", "export", str(layout_file)),
-                      re.MULTILINE)
+    rows = re.findall(r'^"([^"]*)"\s+(\S+)', layout_text(layout_file), re.MULTILINE)
     return [(label, code) for label, code in rows]
 
 

@@ -1,8 +1,9 @@
 """Layout files and names in tessik.exe's real window under Wine: a start
 without a Layouts folder, whose first Save makes it; a name with a character
 of the ANSI code page beyond ASCII; a visible file with the name of a save's
-temporary file, left alone by Save and Apply Changes; and the key picker's
-item chosen again with a click."""
+temporary file, left alone by Save and Apply Changes; a layout's text form
+saved into Layouts, which is said once to be no layout when it is chosen;
+and the key picker's item chosen again with a click."""
 
 import contextlib
 import subprocess
@@ -11,12 +12,18 @@ import unittest
 
 from test_tessik_editor import (CANCEL, EditorDriver, LAYOUT_LIST, LETTERS, MODIFY, NAME, NEW,
                                 ROWS, SAVE)
-from tessik_program import NATIVE, SYSTEM_DEFAULT, Tessik, control
+from tessik_e2e import TypingTarget
+from tessik_program import NATIVE, SYSTEM_DEFAULT, Tessik, control, layout_text
 
 CODE_PAGE_KEY = r"HKLM\System\CurrentControlSet\Control\Nls\CodePage"
 # A name with a character that code page 1252 has at 0x80 to 0x9F, where
 # Latin-1 has control characters.
 WESTERN_NAME = "Rahim\u2019s \u2013 layout"
+
+TEXT_FORM = "Mine.txt"
+NOT_A_LAYOUT = (f"The file '{TEXT_FORM}' in the Layouts folder is not a layout file: while it is "
+                "chosen, the keys type as in 'System Default'.\rA layout in its text form is "
+                "made into a layout file with tessik-cli layout import.")
 
 # Owns the clipboard with the text of its argument until it is ended.
 CLIPBOARD_OWNER = """
@@ -67,7 +74,7 @@ class TessikLayoutFilesTest(EditorDriver):
         self.click_control(window, NEW)
         window = tessik.wait_for_window(lambda w: control(w, SAVE)["enabled"])
         window = self.switch_mode(tessik, NATIVE)
-        window = self.choose_layout(tessik, window, layout)
+        window = self.click_layout(tessik, window, layout)
         with self.clipboard_holding(name):
             self.click_control(window, NAME)
             self.session.input.key("ctrl+v")
@@ -119,7 +126,7 @@ class TessikLayoutFilesTest(EditorDriver):
         self.assertEqual((tessik.layouts / "Mine").read_bytes(), default)
         self.assertEqual(theirs.read_bytes(), their_bytes)
 
-        window = self.choose_layout(tessik, self.switch_mode(tessik, NATIVE), "Mine")
+        window = self.click_layout(tessik, self.switch_mode(tessik, NATIVE), "Mine")
         self.click_control(window, MODIFY)
         window = tessik.wait_for_window(lambda w: control(w, CANCEL)["enabled"])
         self.click_control(window, MODIFY)
@@ -135,6 +142,63 @@ class TessikLayoutFilesTest(EditorDriver):
         window = self.new_layout_like(tessik, window, "Default", WESTERN_NAME)
         self.assertEqual(window["boxes"], [])
         self.assertEqual((tessik.layouts / WESTERN_NAME).read_bytes(), default)
+
+    def click_layout(self, tessik: Tessik, window: dict, name: str) -> dict:
+        """Chooses a layout with a click on its item in the open list: a key
+        that moves the selection on the way would choose each item it
+        passes, ~Mine.tmp too, which is no layout. Returns the window once
+        the choice is made."""
+        self.click_control(window, LAYOUT_LIST)
+        window = tessik.wait_for_window(lambda w: control(w, LAYOUT_LIST)["dropped"])
+        layouts = control(window, LAYOUT_LIST)
+        self.assertTrue(layouts["dropped"], "the layout list opens")
+        left, top, width, _ = layouts["list"]
+        line = layouts["items"].index(name) - layouts["top_item"]
+        self.session.input.click(left + width // 2,
+                                 top + line * layouts["item_height"] + layouts["item_height"] // 2)
+        return tessik.wait_for_window(
+            lambda w: w["boxes"] or control(w, LAYOUT_LIST)["items"][
+                control(w, LAYOUT_LIST)["selected"]] == name)
+
+    def test_a_text_form_in_layouts_is_said_once_to_be_no_layout_and_types_nothing(self):
+        tessik = Tessik(self.session, stored_layout=TEXT_FORM)
+        (tessik.layouts / TEXT_FORM).write_text(layout_text(tessik.layouts / "Default"),
+                                                encoding="utf-8")
+        target = TypingTarget(self.session).start()
+
+        # Stored, it is said at start-up, before the icon comes.
+        tessik.start(wait=False)
+        window = tessik.wait_for_box()
+        self.assertEqual(window["boxes"], [{"title": "Tessik", "text": NOT_A_LAYOUT,
+                                            "active": True}])
+        self.session.input.key("Return")
+        self.assertEqual(tessik.wait_for_tray_icon(SYSTEM_DEFAULT), SYSTEM_DEFAULT)
+
+        # Typed with, every key goes on as it is.
+        target.focus()
+        tessik.press_hot_key()
+        self.assertEqual(tessik.wait_for_tray_icon(NATIVE), NATIVE)
+        self.session.input.type("kA")
+        self.assertEqual(target.wait_for_text("kA"), "kA")
+
+        # Chosen in the list: said once, and the table shows no key.
+        window = self.show_window(tessik)
+        self.assertEqual(window["boxes"], [])
+        self.assertEqual(self.keys(window), [""] * ROWS)
+        window = self.click_layout(tessik, window, "Default")
+        self.assertEqual(window["boxes"], [])
+        window = tessik.wait_for_window(lambda w: "" not in self.keys(w))
+        self.assertNotIn("", self.keys(window))
+        self.click_layout(tessik, window, TEXT_FORM)
+        window = tessik.wait_for_box()
+        self.assertEqual([box["text"] for box in window["boxes"]], [NOT_A_LAYOUT])
+        self.session.input.key("Return")
+        window = tessik.wait_for_window(lambda w: not w["boxes"])
+        self.assertEqual(self.keys(window), [""] * ROWS)
+        # A second box would take the Alt+H that hides the window.
+        self.session.input.key("alt+h")
+        window = tessik.wait_for_window(lambda w: not w["visible"])
+        self.assertEqual((window["visible"], window["boxes"]), (False, []))
 
     def test_the_item_the_picker_already_shows_can_be_chosen(self):
         tessik = Tessik(self.session)

@@ -89,7 +89,7 @@ class PackageTest(unittest.TestCase):
         read_me = self.text("README.txt")
         for phrase in ["Windows 7, 8, 8.1, 10 and 11", "Program Files", "Unblock", "can write in",
                        "tessik.exe", "Layouts", "Help", "LICENSE.txt", "Notices", CHART,
-                       'tessik-cli layout chart "Layouts\\Mine" > Mine.svg']:
+                       'tessik-cli layout chart Mine -o Mine.svg']:
             with self.subTest(phrase):
                 self.assertIn(phrase, read_me)
         # A layout of one's own made in a text editor.

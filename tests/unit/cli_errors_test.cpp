@@ -33,9 +33,13 @@ TEST(CliErrors, AWrongCommandLineEndsWithStatusTwo) {
                   "unknown layout command \"print\" (show, export, import or chart)");
     ExpectFailure(RunCli({"layout", "show"}), 2, "usage: tessik-cli layout show FILE");
     ExpectFailure(RunCli({"layout", "chart", layout, "x"}), 2,
-                  "usage: tessik-cli layout chart FILE");
+                  "usage: tessik-cli layout chart FILE [-o CHART.svg]");
     ExpectFailure(RunCli({"layout", "import", layout}), 2,
-                  "usage: tessik-cli layout import TEXTFILE OUTFILE");
+                  "usage: tessik-cli layout import [--force] TEXTFILE [-o] OUTFILE");
+    ExpectFailure(RunCli({"layout", "import", "-o", layout}), 2,
+                  "usage: tessik-cli layout import [--force] TEXTFILE [-o] OUTFILE");
+    ExpectFailure(RunCli({"layout", "show", layout, "-o", "out"}), 2,
+                  "usage: tessik-cli layout show FILE");
 }
 
 TEST(CliErrors, ACharacterThatNoUsKeyTypesEndsWithStatusTwo) {
@@ -53,25 +57,68 @@ TEST(CliErrors, AWrongCommandLineIsReportedBeforeTheLayoutIsRead) {
                   "unknown key token \"x1\"");
 }
 
-TEST(CliErrors, ALayoutThatCannotBeReadEndsWithStatusOne) {
-    ExpectFailure(RunCli({"type", "--layout", "/no/such/layout", "a"}), 1,
-                  "file not found: /no/such/layout");
+TEST(CliErrors, ALayoutThatCannotBeReadOrIsNoLayoutEndsWithStatusOne) {
     const std::string folder = TestFilePath("folder");
     std::filesystem::create_directory(folder);
-    ExpectFailure(RunCli({"type", "--layout", folder, "a"}), 1, "cannot open: " + folder);
-    ExpectFailure(RunCli({"layout", "show", "/no/such/layout"}), 1,
-                  "file not found: /no/such/layout");
-    ExpectFailure(RunCli({"layout", "export", "/no/such/layout"}), 1,
-                  "file not found: /no/such/layout");
-    ExpectFailure(RunCli({"layout", "chart", "/no/such/layout"}), 1,
-                  "file not found: /no/such/layout");
-    ExpectFailure(RunCli({"layout", "chart", folder}), 1, "cannot open: " + folder);
+    const std::string empty = TestFilePath("empty");
+    WriteFile(empty, "");
+    const std::string picture = TestFilePath("picture.png");
+    WriteFile(picture, std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
+    const std::string text = TestFilePath("Mine.txt");
+    WriteFile(text, RunCli({"layout", "export", kBuiltDefault}).out);
+    // A label that names no key is no layout either.
+    const std::string noKey = MakeLayout({{"K ", 0x0995}, {"", 0x0996}});
+
+    const std::string textForm =
+        " (it is a layout's text form: make a layout of it with tessik-cli layout import)";
+    const std::pair<std::string, std::string> cases[] = {
+        {"/no/such/layout", "/no/such/layout: file not found"},
+        {folder, folder + ": cannot open"},
+        {empty, empty + " is not a layout file"},
+        {picture, picture + " is not a layout file"},
+        {noKey, noKey + " is not a layout file"},
+        {text, text + " is not a layout file" + textForm},
+    };
+    for (const auto& [file, message] : cases) {
+        ExpectFailure(RunCli({"type", "--layout", file, "a"}), 1, message);
+        for (const std::string command : {"show", "export", "chart"})
+            ExpectFailure(RunCli({"layout", command, file}), 1, message);
+    }
     ExpectFailure(RunCli({"layout", "import", "/no/such/text", TestFilePath("out")}), 1,
-                  "file not found: /no/such/text");
+                  "/no/such/text: file not found");
+}
+
+TEST(CliErrors, ImportAndOutputFilesNeverWriteOverWhatTheyRead) {
+    const std::string text = TestFilePath("Mine.txt");
+    const std::string exported = RunCli({"layout", "export", kBuiltDefault}).out;
+    WriteFile(text, exported);
+    const std::string layout = TestFilePath("Mine");
+    WriteFile(layout, "theirs");
+
+    ExpectFailure(RunCli({"layout", "import", text, layout}), 1,
+                  layout + " exists; add --force to replace it");
+    EXPECT_EQ(ReadFile(layout), "theirs");
+    for (const std::string& same :
+         {text, std::filesystem::path(text).parent_path().string() + "/./" +
+                    std::filesystem::path(text).filename().string()}) {
+        ExpectFailure(RunCli({"layout", "import", "--force", text, same}), 1,
+                      same + " is the file being read; write to another file");
+        EXPECT_EQ(ReadFile(text), exported);
+    }
+    ExpectFailure(RunCli({"layout", "import", "--force", kBuiltDefault, layout}), 1,
+                  kBuiltDefault + " is a layout file, not a layout's text form (tessik-cli layout "
+                                  "export writes its text form)");
+    ExpectFailure(RunCli({"layout", "export", kBuiltDefault, "-o", kBuiltDefault}), 1,
+                  kBuiltDefault + " is the file being read; write to another file");
+    EXPECT_EQ(RunCli({"layout", "show", kBuiltDefault}).status, 0);
+
+    const CliRun forced = RunCli({"layout", "import", text, "--force", "-o", layout});
+    EXPECT_EQ(forced.status, 0) << forced.err;
+    EXPECT_EQ(ReadFile(layout), ReadFile(kBuiltDefault));
 }
 
 TEST(CliErrors, TextAfterADoubleDashMayBeginWithAMinus) {
-    const CliRun run = RunCli({"type", "--layout", MakeLayout({}), "--", "-5", "--trace"});
+    const CliRun run = RunCli({"type", "--layout", MakeEmptyLayout(), "--", "-5", "--trace"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "-৫ --\n"); // letters of an empty layout type nothing
 }

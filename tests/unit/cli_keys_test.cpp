@@ -47,11 +47,11 @@ TEST(CliText, TypesAllPrintableAsciiAsAUsKeyboardWithAnEmptyLayoutWould) {
         else if (!std::isalpha(static_cast<unsigned char>(c)) && c != '\\' && c != '|')
             expected += c; // letters and the backslash key are swallowed
     }
-    const CliRun run = RunCli({"type", "--layout", MakeLayout({}), text});
+    const CliRun run = RunCli({"type", "--layout", MakeEmptyLayout(), text});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, expected + "\n");
 
-    const CliRun trace = RunCli({"type", "--layout", MakeLayout({}), "--trace", text});
+    const CliRun trace = RunCli({"type", "--layout", MakeEmptyLayout(), "--trace", text});
     const std::vector<std::string> tokens = Tokens(trace.out);
     EXPECT_EQ(std::set<std::string>(tokens.begin(), tokens.end()).size(), text.size())
         << "every character has a key and Shift state of its own";

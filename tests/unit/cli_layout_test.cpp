@@ -14,14 +14,31 @@
 namespace tessik::cli_test {
 namespace {
 
-const std::string kBuiltDefault =
-    (std::filesystem::path(TESSIK_CLI).parent_path() / "Layouts" / "Default").string();
-
 TEST(CliDefaultLayout, TypesBengaliFromTheLayoutBesideTheTool) {
     const CliRun run = RunCli({"type", "famar sonar baMla, fami tomaY Balobasi\\"});
     EXPECT_EQ(run.status, 0) << run.err;
     // YYA is one character here, U+09DF, as the layout types it.
     EXPECT_EQ(run.out, "আমার সোনার বাংলা, আমি তোমা\u09DF ভালোবাসি।\n");
+}
+
+TEST(CliDefaultLayout, ABareNameIsFoundBesideTheToolWhenTheFolderHasNoSuchFile) {
+    const std::string folder = TestFilePath("elsewhere");
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    EXPECT_EQ(RunCli({"type", "--layout", "Default", "fami"}, "", folder).out, "আমি\n");
+    EXPECT_EQ(RunCli({"layout", "show", "Default"}, "", folder).out,
+              RunCli({"layout", "show", kBuiltDefault}).out);
+    const CliRun missing = RunCli({"layout", "show", "Defualt"}, "", folder);
+    EXPECT_EQ(missing.err, "tessik-cli: Defualt: file not found\n");
+
+    std::filesystem::copy_file(MakeLayout({{"k ", 0x0996}}), folder + "/Default");
+    EXPECT_EQ(RunCli({"type", "--layout", "Default", "k"}, "", folder).out, "খ\n");
+}
+
+TEST(CliDefaultLayout, TypesTheTextOnStandardInputForAMinus) {
+    EXPECT_EQ(RunCli({"type", "-"}, "fami baMla\r\nliKi\r\n").out, "আমি বাংলা\nলিখি\n");
+    EXPECT_EQ(RunCli({"type", "-"}, "").out, "\n");
+    EXPECT_EQ(RunCli({"type", "--", "-"}, "k").out, "-\n");
 }
 
 TEST(CliDefaultLayout, GivesEveryRowAKeyAndLeavesShiftThreeAndSeven) {
@@ -60,6 +77,7 @@ TEST(CliLayout, ImportsAndExportsWithoutChangingAByte) {
     const CliRun exported = RunCli({"layout", "export", kBuiltDefault});
     ASSERT_EQ(exported.status, 0) << exported.err;
     WriteFile(text, exported.out);
+    std::filesystem::remove(copy);
     ASSERT_EQ(RunCli({"layout", "import", text, copy}).status, 0);
     EXPECT_EQ(ReadFile(copy), ReadFile(kBuiltDefault));
     EXPECT_EQ(RunCli({"layout", "export", copy}).out, exported.out);
@@ -70,7 +88,7 @@ TEST(CliLayout, ImportReplacesTheWholeFileAndWritesNothingWhenItFails) {
     const std::string target = TestFilePath("target");
     WriteFile(text, RunCli({"layout", "export", kBuiltDefault}).out);
     WriteFile(target, std::string(2000, 'x'));
-    ASSERT_EQ(RunCli({"layout", "import", text, target}).status, 0);
+    ASSERT_EQ(RunCli({"layout", "import", "--force", text, target}).status, 0);
     EXPECT_EQ(ReadFile(target), ReadFile(kBuiltDefault)); // no old bytes left behind
 
     // A text with a wrong line names it, and leaves the target as it was.
@@ -78,10 +96,12 @@ TEST(CliLayout, ImportReplacesTheWholeFileAndWritesNothingWhenItFails) {
     wrong.replace(wrong.find("\"k \""), 4, "\"K \"");
     WriteFile(text, wrong);
     WriteFile(target, "old");
-    const CliRun run = RunCli({"layout", "import", text, target});
+    const CliRun run = RunCli({"layout", "import", "--force", text, target});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "tessik-cli: " + text +
-                           ": line 20: unknown key label \"K \" (did you mean \"Shift + K\"?)\n");
+    EXPECT_TRUE(run.err.starts_with("tessik-cli: " + text +
+                                    ": line 20: unknown key label \"K \" (nearest: \"Shift + "
+                                    "K\", \"k \"); the 57 key labels are listed"))
+        << run.err;
     EXPECT_EQ(ReadFile(target), "old");
     EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target)));
 
@@ -98,12 +118,58 @@ TEST(CliLayout, ImportReplacesTheWholeFileAndWritesNothingWhenItFails) {
     EXPECT_FALSE(std::filesystem::exists(target));
 }
 
+TEST(CliLayout, ImportTakesLabelsAsPeopleWriteThemInUtf8AndUtf16) {
+    std::string text = RunCli({"layout", "export", kBuiltDefault}).out;
+    for (const auto& [exact, written] :
+         {std::pair<std::string, std::string>{"\"Shift + Y\"", "\"Shift+Y\""},
+          {"\"Shift + K\"", "\"shift + k\""},
+          {"\"Shift + A\"", "\"SHIFT+A\""},
+          {"\"Shift + |\"", "\"Shift + \\\""},
+          {"\"y \"", "\"y\""},
+          {"\"\\ \"", "\"\\\""}}) {
+        ASSERT_NE(text.find(exact), std::string::npos) << exact;
+        text.replace(text.find(exact), exact.size(), written);
+    }
+    const std::string utf8 = TestFilePath("utf8.txt");
+    const std::string utf16 = TestFilePath("utf16.txt");
+    WriteFile(utf8, text);
+    // As Windows PowerShell 5.1 writes text: UTF-16 with a byte-order mark.
+    const std::string encode = std::string(TESSIK_PYTHON) +
+                               " -c 'import sys; open(sys.argv[2], \"wb\").write(open(sys.argv[1], "
+                               "encoding=\"utf-8\").read().encode(\"utf-16\"))' " +
+                               utf8 + " " + utf16;
+    ASSERT_EQ(std::system(encode.c_str()), 0);
+    for (const std::string& source : {utf8, utf16}) {
+        const std::string layout = TestFilePath("layout");
+        const CliRun run = RunCli({"layout", "import", "--force", source, layout});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(ReadFile(layout), ReadFile(kBuiltDefault)) << source;
+    }
+}
+
+TEST(CliLayout, OutputFileHoldsTheBytesOfStandardOutput) {
+    const std::string output = TestFilePath("output");
+    for (const std::string command : {"export", "chart"}) {
+        const std::string printed = RunCli({"layout", command, kBuiltDefault}).out;
+        ASSERT_NE(printed, "");
+        for (const auto& args :
+             {std::vector<std::string>{"layout", command, kBuiltDefault, "-o", output},
+              std::vector<std::string>{"layout", command, "-o", output, kBuiltDefault}}) {
+            WriteFile(output, "an older, longer file than the new one would be" + printed);
+            const CliRun run = RunCli(args);
+            EXPECT_EQ(run.status, 0) << run.err;
+            EXPECT_EQ(run.out, "");
+            EXPECT_EQ(ReadFile(output), printed) << command;
+        }
+    }
+}
+
 TEST(CliLayout, ImportRefusesATargetItCannotWrite) {
     const std::string text = TestFilePath("text.layout");
     WriteFile(text, RunCli({"layout", "export", kBuiltDefault}).out);
     const CliRun run = RunCli({"layout", "import", text, "/no/such/folder/Mine"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "tessik-cli: cannot write: /no/such/folder/Mine\n");
+    EXPECT_EQ(run.err, "tessik-cli: /no/such/folder/Mine: cannot write\n");
 }
 
 // The drawing of one key in a chart, found by its --keys token.

@@ -29,13 +29,18 @@ std::string TestFilePath(const std::string& name) {
            name;
 }
 
-CliRun RunCli(const std::vector<std::string>& args) {
+CliRun RunCli(const std::vector<std::string>& args, const std::string& input,
+              const std::string& folder) {
+    const std::string inPath = TestFilePath("stdin");
     const std::string outPath = TestFilePath("stdout");
     const std::string errPath = TestFilePath("stderr");
-    std::string command = ShellQuoted(TESSIK_CLI);
+    WriteFile(inPath, input);
+    std::string command = folder.empty() ? "" : "cd " + ShellQuoted(folder) + " && ";
+    command += ShellQuoted(TESSIK_CLI);
     for (const std::string& arg : args)
         command += " " + ShellQuoted(arg);
-    command += " >" + ShellQuoted(outPath) + " 2>" + ShellQuoted(errPath);
+    command +=
+        " <" + ShellQuoted(inPath) + " >" + ShellQuoted(outPath) + " 2>" + ShellQuoted(errPath);
     const int raw = std::system(command.c_str());
     CliRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -53,6 +58,10 @@ std::string MakeLayout(std::initializer_list<std::pair<std::string, CodeValue>> 
         WriteLayoutRecord(*file, LayoutRecord{code, label});
     file->Close();
     return path;
+}
+
+std::string MakeEmptyLayout() {
+    return MakeLayout({{"k ", 0}});
 }
 
 std::string ReadFile(const std::string& path) {

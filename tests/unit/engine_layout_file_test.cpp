@@ -107,6 +107,33 @@ TEST(EngineLoadKeyMap, EmptyFileGivesAnEmptyMapAndNoError) {
     EXPECT_EQ(AllSlots(rig), kEmptyMap);
 }
 
+TEST(EngineLoadKeyMap, AFileOfWhichNoRecordNamesAKeyIsNoLayoutAndPassesEveryKey) {
+    Layout noLabels(kLayoutRecordsPerFile, {"", 0x0995});
+    noLabels.push_back({"k ", 0x0995}); // the 56th record, never read
+    const std::pair<std::string, std::string> notLayouts[] = {
+        {"empty", ""},
+        {"text form", "# Tessik keyboard layout.\n\"Shift + A\"  U+0985  \u0985\n"},
+        {"labels of no key", LayoutBytes({{"K ", 0x0995}, {"", 0x0996}, {"k", 0x0997}})},
+        {"55 records without a label", LayoutBytes(noLabels)},
+    };
+    for (const auto& [what, bytes] : notLayouts) {
+        EngineRig rig;
+        rig.AddLayoutFile("Not", bytes);
+        rig.engine.SelectLayout("Not");
+        rig.engine.LoadKeyMap();
+        EXPECT_TRUE(rig.engine.CurrentFileIsNotALayout()) << what;
+        EXPECT_TRUE(rig.Press('K').Passed()) << what;
+        EXPECT_TRUE(rig.Press('4', true).Passed()) << what;
+        EXPECT_TRUE(rig.Press(vk::Numpad0).Passed()) << what;
+
+        // One record that names a key, even with nothing assigned, is a layout.
+        rig.Use({{"K ", 0x0995}, {"k ", 0}});
+        EXPECT_FALSE(rig.engine.CurrentFileIsNotALayout()) << what;
+        EXPECT_TRUE(rig.Press('K').Swallowed()) << what;
+        EXPECT_EQ(rig.Press('4', true).injected, std::vector<uint16_t>{bn::RupeeSign});
+    }
+}
+
 TEST(EngineLoadKeyMap, RecordCutByTheEndOfTheFileAssignsNothing) {
     const std::string whole = LayoutBytes({{"a ", 0x0985}, {"Shift + B", 0x09AD}});
     const std::size_t firstRecordEnd = 8;

@@ -1,5 +1,6 @@
 #include "engine/KeySlots.h"
 #include "layouts/LayoutText.h"
+#include "layouts/TextEncoding.h"
 #include "platform/fake/MemoryFileSystem.h"
 
 #include <gtest/gtest.h>
@@ -126,13 +127,23 @@ TEST(LayoutText, NamesTheLineOfAWrongLine) {
         {3, "\"Shift + D\"  U+09BF  ি", "line 5: row 4 (ii sign) has the code U+09C0, not U+09BF"},
         {3, "\"Shift + D\"  U+09C0  ি", "line 5: the letter of row 4 (ii sign) is ◌ী, not ি"},
         {51, "\"Shift + |\"  U+09CD  ◌্য", "line 53: row 52 (ya-phala) has the code 2, not U+09CD"},
-        {3, "\"D\"  U+09C0  ী", "line 5: unknown key label \"D\""},
-        {3, "\"d\"  U+09C0  ী", "line 5: unknown key label \"d\" (did you mean \"d \"?)"},
-        {3, "\"|\"  U+09C0  ী", "line 5: unknown key label \"|\" (did you mean \"Shift + |\"?)"},
-        {3, "\"Shift + D \"  U+09C0  ী",
-         "line 5: unknown key label \"Shift + D \" (did you mean \"Shift + D\"?)"},
+        {11, "\"Shift + L\"  U+0996  খ", "line 13: row 12 (ka) is missing"},
+        {11, "\"Shift + L\"  U+0997  গ", "line 13: rows 12 (ka) to 13 (kha) are missing"},
+        {3, "\"D\"  U+09C0  ী",
+         "line 5: unknown key label \"D\" (nearest: \"Shift + D\", \"d \"); "
+         "the 57 key labels are listed under \"Creating a layout\""},
+        {3, "\"|\"  U+09C0  ী",
+         "line 5: unknown key label \"|\" (nearest: \"Shift + |\", \"\\ \")"},
+        {3, "\"Shift + #\"  U+09C0  ী",
+         "line 5: unknown key label \"Shift + #\" (nearest: \"Shift + 3\")"},
+        {3, "\"Shift + 1\"  U+09C0  ী",
+         "line 5: unknown key label \"Shift + 1\" (nearest: \"Shift + 3\", \"Shift + 6\", \"Shift "
+         "+ 7\")"},
+        {3, "\"ctrl+d\"  U+09C0  ী", "line 5: unknown key label \"ctrl+d\"; the 57 key labels"},
         {3, "\"Shift + A\"  U+09C0  ী",
          "line 5: the key label \"Shift + A\" is used twice (also on line 2)"},
+        {3, "\"shift+a\"  U+09C0  ী",
+         "line 5: the key label \"shift+a\" is used twice (also on line 2)"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> lines = rows;
@@ -148,7 +159,9 @@ TEST(LayoutText, WantsExactlyFiftyFiveRows) {
     rows.pop_back();
     const auto [line, message] = ErrorOf(Joined(rows) + "# end\n");
     EXPECT_EQ(line, 0);
-    EXPECT_EQ(message, "only 54 rows; a layout has a line for each of the 55 rows");
+    EXPECT_EQ(message, "row 55 (danda) is missing");
+    rows.pop_back();
+    EXPECT_EQ(ErrorOf(Joined(rows)).second, "rows 54 (reph) to 55 (danda) are missing");
 
     // A missing line in the middle shows at the line that follows it.
     rows = SampleRowLines();
@@ -160,6 +173,37 @@ TEST(LayoutText, WantsExactlyFiftyFiveRows) {
     EXPECT_EQ(ErrorOf(Joined(rows)),
               std::make_pair(56, std::string("line 56: one row too many; a layout has 55 rows")));
     EXPECT_EQ(ErrorOf("").first, 0);
+}
+
+TEST(LayoutText, TakesKeyLabelsAsPeopleWriteThemAndGivesTheExactOnes) {
+    for (const std::string shiftBackslash : {"Shift + \\", "Shift+|"}) {
+        std::vector<std::string> rows = SampleRowLines();
+        const std::pair<int, std::string> written[] = {
+            {24, "Shift+Y"}, {25, "shift + z"},    {17, "SHIFT+R"}, {26, "a"},
+            {27, " b  "},    {52, shiftBackslash}, {53, "\\"},      {54, "Shift+3"},
+        };
+        for (const auto& [row, label] : written)
+            rows[row].replace(0, rows[row].find('"', 1) + 1, "\"" + label + "\"");
+        EXPECT_EQ(ParseLayoutText(Joined(rows)), SampleLabels()) << shiftBackslash;
+    }
+    RowLabels none;
+    EXPECT_EQ(ErrorOf(FormatLayoutText(none)),
+              std::make_pair(0, std::string("no row has a key label; a layout gives one letter a "
+                                            "key at least")));
+}
+
+TEST(LayoutText, ReadsUtf16WithAByteOrderMarkAndRefusesOtherNonUtf8) {
+    EXPECT_EQ(Utf8OfFileText(std::string("\xFF\xFEk\0\x95\x09\x3D\xD8\x00\xDE", 10)), "kক😀");
+    EXPECT_EQ(Utf8OfFileText(std::string("\xFE\xFF\0k\x09\x95\xD8", 7)), "kক\uFFFD");
+    EXPECT_EQ(Utf8OfFileText("\xEF\xBB\xBFk"), "k");
+
+    const std::string text = FormatLayoutText(SampleLabels());
+    const std::string notUtf8 = "line 3: the text is not UTF-8; save it as UTF-8";
+    // Windows-1252 in a comment, a cut sequence, an encoded surrogate, and
+    // UTF-16 without its byte-order mark.
+    for (const std::string& bad : {std::string("caf\xE9"), std::string("\xE0\xA6"),
+                                   std::string("\xED\xA0\x80"), std::string("k\0", 2)})
+        EXPECT_EQ(ErrorOf("#\n#\n# " + bad + "\n" + text), std::make_pair(3, notUtf8)) << bad;
 }
 
 TEST(LayoutText, RefusesToWriteALabelItCannotHold) {

@@ -65,6 +65,34 @@ TEST_F(LayoutList, ALayoutWhoseFileHasGoneIsNamedButNeitherLoadedNorShown) {
     EXPECT_TRUE(TypeK().empty());
 }
 
+TEST_F(LayoutList, AFileThatIsNoLayoutIsSaidOnceForEachChoiceAndNeitherShowsNorTypesAKey) {
+    window->ToggleInputMode();
+    files.files[LayoutPath("Phonetic")] = "# Tessik keyboard layout.\n\"k \"  U+0995  ক\n";
+
+    Choose("Phonetic");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "The file 'Phonetic' in the Layouts folder is not a layout file: while it is chosen, "
+              "the keys type as in 'System Default'.\rA layout in its text form is made into a "
+              "layout file with tessik-cli layout import.");
+    EXPECT_EQ(messages.shown[0].style, 64u);
+    EXPECT_EQ(messages.shown[0].title, "Tessik");
+    EXPECT_EQ(KeyColumn(), std::vector<std::string>(kRowCount, ""));
+    EXPECT_EQ(engine.KeyboardHookProc(0, msg::KeyDown, KeyEvent{'K'}), FakeHookChain::kPassedOn);
+    // Chosen again while current, shown again (as Cancel does) or typed
+    // with, it is not said again.
+    Choose("Phonetic");
+    window->ShowLayout();
+    TypeK();
+    EXPECT_EQ(messages.shown.size(), 1u);
+
+    Choose("Default");
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(TypeK(), std::vector<uint16_t>{kKa});
+    Choose("Phonetic");
+    EXPECT_EQ(messages.shown.size(), 2u);
+}
+
 TEST_F(LayoutList, TheDefaultLayoutCannotBeDeleted) {
     ClickDelete();
     ASSERT_EQ(messages.shown.size(), 1u); // no question asked

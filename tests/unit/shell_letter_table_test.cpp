@@ -112,7 +112,8 @@ TEST_F(LetterTable, APickGoesToTheSelectedRowEvenWhenTheKeyboardMovedIt) {
 }
 
 TEST_F(LetterTable, ALabelThePickerDoesNotListIsReportedAfterThePickerMoved) {
-    AddLayout("Foreign", {{kKa, "K "}});
+    // One label that names a key makes the file a layout; "K " names none.
+    AddLayout("Foreign", {{kKa, "K "}, {kKha, "Shift + K"}});
     engine.SelectLayout("Foreign");
     window->ShowLayout();
     EXPECT_EQ(window->lstTessikLetters.Row(kRowKa).subItemText, "K ");

@@ -49,6 +49,17 @@ TEST_F(StartUp, LeavesTheTaskListAndTheCloseCommandAndShowsTheStoredLayout) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(StartUp, AStoredFileThatIsNoLayoutIsSaidOnceAndTheIconStillComes) {
+    files.files[LayoutPath("Phonetic")] = "";
+    StoreKeyLayout("Phonetic");
+    Start();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.starts_with(
+        "The file 'Phonetic' in the Layouts folder is not a layout file"));
+    EXPECT_EQ(window->cmbLayouts.Text(), "Phonetic");
+    EXPECT_EQ(tray.calls.size(), 1u);
+}
+
 TEST_F(StartUp, AStoredLayoutThatIsGoneOrEmptyFallsBackToDefault) {
     for (const std::string stored : {"Removed since", ""}) {
         StoreKeyLayout(stored);
