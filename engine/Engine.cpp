@@ -77,13 +77,15 @@ bool Engine::HeldNow(int virtualKey) {
 
 // The program's own windows (a layout name, the letters that answer a
 // message box) get the keys as typed. A window of a process above this one
-// never sees injected characters, so there a translated key would be lost.
+// never sees injected characters, so there a translated key would be lost;
+// only a token that was read tells that a process is above this one.
 bool Engine::ForegroundTakesTranslation() {
     const WindowHandle window = platform_.foreground.Current();
     if (window != foreground_.window) {
-        ForegroundWindow& judge = platform_.foreground;
-        foreground_ = {window,
-                       !judge.BelongsToThisProcess(window) && !judge.RunsAtHigherIntegrity(window)};
+        const WindowProcess process = platform_.foreground.ProcessOf(window);
+        const bool above = process.integrityLevel &&
+                           *process.integrityLevel > platform_.foreground.OwnIntegrityLevel();
+        foreground_ = {window, !process.isThisProcess && !above};
     }
     return foreground_.translates;
 }

@@ -20,8 +20,8 @@ class Win32ForegroundWindow final : public ForegroundWindow {
 public:
     Win32ForegroundWindow();
     WindowHandle Current() override;
-    bool BelongsToThisProcess(WindowHandle window) override;
-    bool RunsAtHigherIntegrity(WindowHandle window) override;
+    WindowProcess ProcessOf(WindowHandle window) override;
+    uint32_t OwnIntegrityLevel() override { return integrityLevel_; }
 
 private:
     uint32_t processId_;
