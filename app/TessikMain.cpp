@@ -71,7 +71,7 @@ int RunProgram() {
         {LoadProgramIcon(TESSIK_ICON_IMGTESSIK, GetSystemMetrics(SM_CXICON)), imgTessik});
 
     Win32KeyboardInputWatch keyboardInput;
-    HookLifecycle hooks(systemHook, keyboardInput, window.Handle());
+    HookLifecycle hooks(engine, systemHook, keyboardInput, window.Handle());
     systemHook.ReportHookCallsTo(&hooks.Watchdog());
 
     Win32HotKeySystem hotKeySystem;

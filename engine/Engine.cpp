@@ -54,19 +54,25 @@ void Engine::LoadKeyMap() {
 }
 
 intptr_t Engine::KeyboardHookProc(int32_t code, uintptr_t message, const KeyEvent& event) {
-    if (code == 0 && message == msg::KeyDown) {
+    // Keys held with Alt come as system key-downs (Alt+Tab, F10 too): never
+    // translated, but keys in between like any other.
+    if (code == 0 && (message == msg::KeyDown || message == msg::SysKeyDown)) {
         InjectionBatch batch;
-        if (TranslateKey(event, batch)) {
+        if (message == msg::KeyDown && TranslateKey(event, batch)) {
             if (!batch.Empty())
                 platform_.injector.Inject(batch);
             return 1;
         }
-        // The characters this engine injected come back through the hook
+        // The characters this program injected come back through the hook
         // too, and go on: they are not keys in between.
-        if (!event.injected && !IsModifierKey(event.virtualKey))
-            composer_.KeyPassedOn();
+        if (!event.injectedByThisProgram && !IsModifierKey(event.virtualKey))
+            InterruptKeySequence();
     }
     return platform_.hookChain.CallNextHook(code, message, event);
+}
+
+void Engine::InterruptKeySequence() {
+    composer_.KeySequenceInterrupted();
 }
 
 // Only "held now" counts: the "pressed since the last query" bit would still
@@ -82,6 +88,9 @@ bool Engine::HeldNow(int virtualKey) {
 bool Engine::ForegroundTakesTranslation() {
     const WindowHandle window = platform_.foreground.Current();
     if (window != foreground_.window) {
+        // What was typed into the window before is not straight before
+        // what is typed into this one.
+        InterruptKeySequence();
         const WindowProcess process = platform_.foreground.ProcessOf(window);
         const bool above = process.integrityLevel &&
                            *process.integrityLevel > platform_.foreground.OwnIntegrityLevel();

@@ -93,6 +93,7 @@ void Win32Injector::Inject(const InjectionBatch& batch) {
             input.ki.wVk = virtualKey;
             input.ki.wScan = scanCode;
             input.ki.dwFlags = flags | direction;
+            input.ki.dwExtraInfo = kOwnInjectionMark;
         }
     };
     for (const uint16_t unit : batch) {

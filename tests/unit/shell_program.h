@@ -92,7 +92,7 @@ protected:
     FakeForegroundWindow foreground;
     Engine engine{{keys, hookChain, injector, files, foreground}, kLayouts};
     FakeKeyboardInputWatch keyboardInput;
-    HookLifecycle hooks{systemHook, keyboardInput, kMainWindow};
+    HookLifecycle hooks{engine, systemHook, keyboardInput, kMainWindow};
     HotKey hotKey{hotKeySystem};
     std::optional<MainWindow> window;
 };
