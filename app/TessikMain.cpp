@@ -52,7 +52,8 @@ int RunProgram() {
     const std::string executableFolder = ExecutableFolder();
     const std::string layoutsFolder = JoinPath(executableFolder, "Layouts");
 
-    Win32FileSystem files;
+    Win32AnsiCodePage codePage;
+    Win32FileSystem files(codePage);
     Win32KeyState keys;
     Win32HookChain hookChain;
     Win32Injector injector;
@@ -83,7 +84,6 @@ int RunProgram() {
     Win32Registry registry;
     Win32TopLevelWindows windows;
     Win32SystemMenus systemMenus;
-    Win32AnsiCodePage codePage;
     MainWindow logic({messages, tray, registry, files, application, windows, systemMenus, codePage},
                      {engine, hooks, hotKey}, {window.Handle(), window.ChildOf(design::pctHotkey)},
                      {imgTessik, imgEnglish}, layoutsFolder, window.Scale());

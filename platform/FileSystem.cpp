@@ -10,10 +10,8 @@ namespace {
 
 #ifdef _WIN32
 constexpr char kSeparator = '\\';
-constexpr std::string_view kSeparators = "\\/";
 #else
 constexpr char kSeparator = '/';
-constexpr std::string_view kSeparators = "/";
 #endif
 
 constexpr std::string_view kTemporaryPrefix = "~";
@@ -30,9 +28,7 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
     return path;
 }
 
-std::string TemporaryPathFor(std::string_view path, int attempt) {
-    const auto cut = path.find_last_of(kSeparators);
-    const std::size_t nameStart = cut == std::string_view::npos ? 0 : cut + 1;
+std::string TemporaryPathFor(std::string_view path, std::size_t nameStart, int attempt) {
     std::string temporary(path.substr(0, nameStart));
     temporary += kTemporaryPrefix;
     temporary += path.substr(nameStart);
@@ -44,10 +40,10 @@ std::string TemporaryPathFor(std::string_view path, int attempt) {
     return temporary;
 }
 
-void CreateTemporaryFile(std::string_view path,
+void CreateTemporaryFile(std::string_view path, std::size_t nameStart,
                          const std::function<bool(const std::string& temporaryPath)>& create) {
     for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
-        if (create(TemporaryPathFor(path, attempt)))
+        if (create(TemporaryPathFor(path, nameStart, attempt)))
             return;
     }
     throw RuntimeError(ErrorNumber::PathFileAccessError,

@@ -74,13 +74,15 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 
 // The temporary files of OpenForReplacing(path) live in the same folder, so
 // that putting one in place is a rename within one folder: "~" + name +
-// ".tmp", or for a later attempt "~" + name + "~" + attempt + ".tmp".
-std::string TemporaryPathFor(std::string_view path, int attempt = 0);
+// ".tmp", or for a later attempt "~" + name + "~" + attempt + ".tmp". The
+// name of `path` begins at `nameStart`, which only the code page of the
+// path can tell (a trail byte may look like a backslash).
+std::string TemporaryPathFor(std::string_view path, std::size_t nameStart, int attempt = 0);
 // Calls `create` with the temporary paths of `path` in turn until it makes
 // one of them, a file that was not there before; `create` returns false when
 // its path is taken. Throws RuntimeError PathFileAccessError when every
 // temporary path is taken.
-void CreateTemporaryFile(std::string_view path,
+void CreateTemporaryFile(std::string_view path, std::size_t nameStart,
                          const std::function<bool(const std::string& temporaryPath)>& create);
 // Whether a file name has the form of those temporary files (letter case
 // of the extension ignored, as Windows ignores it).

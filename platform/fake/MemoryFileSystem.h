@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/RuntimeError.h"
+#include "platform/fake/FakeAnsiCodePage.h"
 
 #include <functional>
 #include <map>
@@ -19,6 +20,8 @@ public:
     std::map<std::string, std::string> files;
     std::map<std::string, FolderEntry> extraEntries; // folders, hidden and system files by path
     std::set<std::string> hiddenFiles;               // paths of `files` listed as hidden
+    // The code page in which the paths are given, as Windows reads them.
+    FakeAnsiCodePage codePage;
 
     std::optional<ErrorNumber> failOpenForReading;
     std::optional<ErrorNumber> failOpenForWriting;
@@ -51,6 +54,7 @@ public:
 
 private:
     std::unique_ptr<OutputFile> OpenTemporaryFor(const std::string& path, bool replaceExisting);
+    std::string ParentOf(const std::string& path) const;
     void ThrowWhenFolderMissing(const std::string& path) const;
 };
 

@@ -83,7 +83,7 @@ TEST(CliLayout, ImportReplacesTheWholeFileAndWritesNothingWhenItFails) {
     EXPECT_EQ(run.err, "tessik-cli: " + text +
                            ": line 20: unknown key label \"K \" (did you mean \"Shift + K\"?)\n");
     EXPECT_EQ(ReadFile(target), "old");
-    EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target)));
+    EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target, target.rfind('/') + 1)));
 
     // A missing target is not created either.
     std::filesystem::remove(target);

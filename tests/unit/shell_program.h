@@ -7,7 +7,6 @@
 #include "engine/Engine.h"
 #include "engine/HookLifecycle.h"
 #include "engine/LayoutRecord.h"
-#include "platform/fake/FakeAnsiCodePage.h"
 #include "platform/fake/FakeDesktop.h"
 #include "platform/fake/FakeHotKeySystem.h"
 #include "platform/fake/FakeKeyboard.h"
@@ -77,7 +76,6 @@ protected:
     std::vector<std::string> KeyColumn() const;
 
     MemoryFileSystem files;
-    FakeAnsiCodePage codePage;
     FakeKeyState keys;
     FakeHookChain hookChain;
     RecordingInjector injector;
