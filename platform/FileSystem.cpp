@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <set>
 
 namespace tessik {
 namespace {
@@ -48,6 +49,31 @@ void CreateTemporaryFile(std::string_view path, std::size_t nameStart,
     }
     throw RuntimeError(ErrorNumber::PathFileAccessError,
                        "every temporary name is taken beside " + std::string(path));
+}
+
+void RemoveLeftoverTemporaryFiles(FileSystem& files, std::string_view path, std::size_t nameStart) {
+    if (nameStart == 0)
+        return;
+    try {
+        std::set<std::string> hidden;
+        for (const FolderEntry& entry :
+             files.ListFolder(std::string(path.substr(0, nameStart - 1)))) {
+            if (entry.isHidden && !entry.isFolder)
+                hidden.insert(entry.name);
+        }
+        for (int attempt = 0; attempt < kTemporaryAttempts && !hidden.empty(); ++attempt) {
+            const std::string temporary = TemporaryPathFor(path, nameStart, attempt);
+            if (hidden.erase(temporary.substr(nameStart)) == 0)
+                continue;
+            try {
+                files.RemoveFile(temporary);
+            } catch (const RuntimeError&) {
+                // In use by a save still running elsewhere, or not ours to remove.
+            }
+        }
+    } catch (const RuntimeError&) {
+        // Leftovers that cannot be listed cost temporary names, not the save.
+    }
 }
 
 bool IsTemporaryFileName(std::string_view name) {

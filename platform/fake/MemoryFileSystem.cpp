@@ -147,6 +147,7 @@ std::unique_ptr<OutputFile> MemoryFileSystem::OpenTemporaryFor(const std::string
         throw RuntimeError(*failOpenForWriting, "injected open failure: " + path);
     ThrowWhenFolderMissing(path);
     const std::size_t nameStart = codePage.NameStart(path);
+    RemoveLeftoverTemporaryFiles(*this, path, nameStart);
     std::unique_ptr<OutputFile> file;
     CreateTemporaryFile(path, nameStart, [&](const std::string& temporaryPath) {
         if (Exists(temporaryPath))

@@ -43,7 +43,8 @@ public:
     std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
     std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override;
     // Fail as OpenForWriting does (failOpenForWriting, failWrite). The
-    // temporary file is listed as hidden until it takes its place.
+    // temporary file is listed as hidden until it takes its place; hidden
+    // leftovers of earlier saves of the path go first.
     std::unique_ptr<OutputFile> OpenForReplacing(const std::string& path) override;
     std::unique_ptr<OutputFile> OpenForCreating(const std::string& path) override;
     // Letter case does not count, for ASCII and Latin-1 letters alike.

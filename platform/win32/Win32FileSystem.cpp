@@ -184,11 +184,13 @@ std::unique_ptr<OutputFile> Win32FileSystem::OpenForWriting(const std::string& p
 }
 
 // Hidden from the start, so a crash before the move leaves no entry in the
-// layout list. CREATE_NEW never takes over a file that is already there,
-// visible or hidden: that one belongs to someone else.
+// layout list, and the next save of the name removes it first. CREATE_NEW
+// never takes over a file that is still there: a visible one, or one that
+// cannot be removed, belongs to someone else.
 std::unique_ptr<OutputFile> Win32FileSystem::OpenTemporaryFor(const std::string& path,
                                                               bool replaceExisting) {
     const std::size_t nameStart = codePage_.NameStart(path);
+    RemoveLeftoverTemporaryFiles(*this, path, nameStart);
     std::unique_ptr<OutputFile> file;
     CreateTemporaryFile(path, nameStart, [&](const std::string& temporaryPath) {
         const HANDLE handle = CreateFileA(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr,

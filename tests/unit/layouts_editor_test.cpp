@@ -210,5 +210,31 @@ TEST(LayoutSaveFile, IsHiddenFromTheLayoutListUntilItTakesItsPlace) {
     EXPECT_EQ(files.files["Layouts/Mine"], "new");
 }
 
+// A save cut off (by a power loss) leaves its hidden temporary file behind.
+// The next save of the name clears such leftovers, however many have piled
+// up, and leaves visible files and the leftovers of other names alone.
+TEST(LayoutSaveFile, TheNextSaveOfANameRemovesTheHiddenLeftoversOfCutOffSaves) {
+    MemoryFileSystem files;
+    const auto leftover = [&files](const std::string& path) {
+        files.files[path] = "half";
+        files.hiddenFiles.insert(path);
+    };
+    leftover("Layouts/~Mine.tmp");
+    for (int attempt = 1; attempt < 100; ++attempt)
+        leftover("Layouts/~Mine~" + std::to_string(attempt) + ".tmp");
+    leftover("Layouts/~Other.tmp");
+    files.hiddenFiles.erase("Layouts/~Mine~7.tmp"); // someone's own file
+
+    auto file = files.OpenForCreating("Layouts/Mine");
+    file->Write(std::as_bytes(std::span("new", 3)));
+    file->Close();
+    EXPECT_EQ(files.files["Layouts/Mine"], "new");
+    std::vector<std::string> paths;
+    for (const auto& [path, content] : files.files)
+        paths.push_back(path);
+    EXPECT_EQ(paths, (std::vector<std::string>{"Layouts/Mine", "Layouts/~Mine~7.tmp",
+                                               "Layouts/~Other.tmp"}));
+}
+
 } // namespace
 } // namespace tessik
