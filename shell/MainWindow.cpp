@@ -98,6 +98,9 @@ MainWindow::MainWindow(Platform platform, Modules modules, Windows windows, Pict
         lstTessikLetters.AddColumn({std::string(column.header), column.width});
     for (const auto label : kPickerLabels)
         cmbLetters.AddItem(std::string(label));
+    // The key shown may be given to the next row; the layout shown is
+    // current already, and choosing it again must not reload it over edits.
+    cmbLetters.repeatedPickIsChoice = true;
 
     // A layout is being created or modified exactly while Cancel is enabled.
     lstTessikLetters.onClick =
