@@ -92,7 +92,7 @@ MainWindow::MainWindow(Platform platform, Modules modules, Windows windows, Pict
       editor_({lstTessikLetters, cmbLetters, cmbLayouts, txtLayoutName, cmdNew, cmdSave, cmdModify,
                cmdCancel, cmdDelete, cmdHide},
               {platform.messages, ApplicationTitle, [this] { return nativeMode_; },
-               [this] { ShowLayout(); }},
+               [this] { ShowLayout(); }, [this] { StoreSelectedLayout(); }},
               platform.files, platform.codePage, modules.engine) {
     for (const auto& column : design::kLetterColumns)
         lstTessikLetters.AddColumn({std::string(column.header), column.width});
