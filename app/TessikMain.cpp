@@ -43,6 +43,20 @@ std::string ExecutableFolder() {
     return path.substr(0, path.find_last_of('\\'));
 }
 
+// Destroys the main window when it goes out of scope, however the scope is
+// left: made after everything that the window's events reach, it goes
+// before all of them.
+class WindowDestroyer {
+public:
+    explicit WindowDestroyer(Win32MainWindow& window) : window_(window) {}
+    ~WindowDestroyer() { window_.Destroy(); }
+    WindowDestroyer(const WindowDestroyer&) = delete;
+    WindowDestroyer& operator=(const WindowDestroyer&) = delete;
+
+private:
+    Win32MainWindow& window_;
+};
+
 IconHandle LoadProgramIcon(int id, int size) {
     return reinterpret_cast<IconHandle>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
                                                    IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
@@ -92,6 +106,7 @@ int RunProgram() {
     HelpAndAbout help(logic, {messages, popupMenus, helpViewer, files}, executableFolder);
 
     window.Bind(logic, messages);
+    const WindowDestroyer destroyer(window);
     logic.Load();
     const int exitCode = window.RunMessageLoop();
     systemHook.ReportHookCallsTo(nullptr);
