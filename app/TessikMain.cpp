@@ -43,6 +43,20 @@ std::string ExecutableFolder() {
     return path.substr(0, path.find_last_of('\\'));
 }
 
+// Destroys the main window when it goes out of scope, however the scope is
+// left: made after everything that the window's events reach, it goes
+// before all of them.
+class WindowDestroyer {
+public:
+    explicit WindowDestroyer(Win32MainWindow& window) : window_(window) {}
+    ~WindowDestroyer() { window_.Destroy(); }
+    WindowDestroyer(const WindowDestroyer&) = delete;
+    WindowDestroyer& operator=(const WindowDestroyer&) = delete;
+
+private:
+    Win32MainWindow& window_;
+};
+
 IconHandle LoadProgramIcon(int id, int size) {
     return reinterpret_cast<IconHandle>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
                                                    IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
@@ -52,7 +66,8 @@ int RunProgram() {
     const std::string executableFolder = ExecutableFolder();
     const std::string layoutsFolder = JoinPath(executableFolder, "Layouts");
 
-    Win32FileSystem files;
+    Win32AnsiCodePage codePage;
+    Win32FileSystem files(codePage);
     Win32KeyState keys;
     Win32HookChain hookChain;
     Win32Injector injector;
@@ -71,7 +86,7 @@ int RunProgram() {
         {LoadProgramIcon(TESSIK_ICON_IMGTESSIK, GetSystemMetrics(SM_CXICON)), imgTessik});
 
     Win32KeyboardInputWatch keyboardInput;
-    HookLifecycle hooks(systemHook, keyboardInput, window.Handle());
+    HookLifecycle hooks(engine, systemHook, keyboardInput, window.Handle());
     systemHook.ReportHookCallsTo(&hooks.Watchdog());
 
     Win32HotKeySystem hotKeySystem;
@@ -83,7 +98,6 @@ int RunProgram() {
     Win32Registry registry;
     Win32TopLevelWindows windows;
     Win32SystemMenus systemMenus;
-    Win32AnsiCodePage codePage;
     Win32PopupMenus popupMenus(window.Handle(), window.HelpMenu(), window.Scale());
     MainWindow logic(
         {messages, tray, registry, files, application, windows, systemMenus, codePage, popupMenus},
@@ -93,6 +107,7 @@ int RunProgram() {
     HelpAndAbout help(logic, {messages, popupMenus, helpViewer, files}, executableFolder);
 
     window.Bind(logic, messages);
+    const WindowDestroyer destroyer(window);
     logic.Load();
     const int exitCode = window.RunMessageLoop();
     systemHook.ReportHookCallsTo(nullptr);

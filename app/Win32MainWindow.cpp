@@ -215,12 +215,18 @@ Win32MainWindow::Win32MainWindow(WindowHandle owner, Icons windowIcons) : scale_
 }
 
 Win32MainWindow::~Win32MainWindow() {
-    if (IsWindow(ToHwnd(form_)))
-        DestroyWindow(ToHwnd(form_));
+    Destroy();
     if (helpMenu_ != 0)
         DestroyMenu(reinterpret_cast<HMENU>(helpMenu_));
     for (const auto& [font, handle] : fonts_)
         DeleteObject(reinterpret_cast<HFONT>(handle));
+}
+
+void Win32MainWindow::Destroy() {
+    if (IsWindow(ToHwnd(form_)))
+        DestroyWindow(ToHwnd(form_));
+    logic_ = nullptr;
+    messages_ = nullptr;
 }
 
 WindowHandle Win32MainWindow::ChildOf(const design::Control& control) const {

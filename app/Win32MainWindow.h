@@ -48,6 +48,10 @@ public:
     // Runs until the window is destroyed; returns the exit code.
     int RunMessageLoop();
 
+    // Destroys the real window, if it is still there, while the logic that
+    // its events reach is still there too; no event is raised afterwards.
+    void Destroy();
+
 private:
     struct Procedures;
 

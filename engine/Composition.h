@@ -33,10 +33,9 @@ public:
     // that pressing it twice gives the explicit (visible) hasanta.
     CodeValue CharacterForKey(CodeValue value) const;
 
-    // A key that types or moves something went on untranslated (a space,
-    // Enter, Backspace...): the hasanta last typed is no longer straight
-    // before the next key's character.
-    void KeyPassedOn() { hasantaJustTyped_ = false; }
+    // The keys typed one after the other were interrupted: the hasanta last
+    // typed is no longer straight before the next key's character.
+    void KeySequenceInterrupted() { hasantaJustTyped_ = false; }
 
     // Types the sequence of special code 1 to 4; any other value does nothing.
     void RunSpecialCode(CodeValue code, InjectionBatch& out);
@@ -47,7 +46,7 @@ private:
     void TypeReph(InjectionBatch& out) const;
 
     OutputHistory history_;
-    // The newest character is a hasanta, and no key went on since.
+    // The newest character is a hasanta, and the keys were not interrupted since.
     bool hasantaJustTyped_ = false;
 };
 

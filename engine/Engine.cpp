@@ -55,19 +55,25 @@ void Engine::LoadKeyMap() {
 }
 
 intptr_t Engine::KeyboardHookProc(int32_t code, uintptr_t message, const KeyEvent& event) {
-    if (code == 0 && message == msg::KeyDown) {
+    // Keys held with Alt come as system key-downs (Alt+Tab, F10 too): never
+    // translated, but keys in between like any other.
+    if (code == 0 && (message == msg::KeyDown || message == msg::SysKeyDown)) {
         InjectionBatch batch;
-        if (TranslateKey(event, batch)) {
+        if (message == msg::KeyDown && TranslateKey(event, batch)) {
             if (!batch.Empty())
                 platform_.injector.Inject(batch);
             return 1;
         }
-        // The characters this engine injected come back through the hook
+        // The characters this program injected come back through the hook
         // too, and go on: they are not keys in between.
-        if (!event.injected && !IsModifierKey(event.virtualKey))
-            composer_.KeyPassedOn();
+        if (!event.injectedByThisProgram && !IsModifierKey(event.virtualKey))
+            InterruptKeySequence();
     }
     return platform_.hookChain.CallNextHook(code, message, event);
+}
+
+void Engine::InterruptKeySequence() {
+    composer_.KeySequenceInterrupted();
 }
 
 // Only "held now" counts: the "pressed since the last query" bit would still
@@ -78,13 +84,18 @@ bool Engine::HeldNow(int virtualKey) {
 
 // The program's own windows (a layout name, the letters that answer a
 // message box) get the keys as typed. A window of a process above this one
-// never sees injected characters, so there a translated key would be lost.
+// never sees injected characters, so there a translated key would be lost;
+// only a token that was read tells that a process is above this one.
 bool Engine::ForegroundTakesTranslation() {
     const WindowHandle window = platform_.foreground.Current();
     if (window != foreground_.window) {
-        ForegroundWindow& judge = platform_.foreground;
-        foreground_ = {window,
-                       !judge.BelongsToThisProcess(window) && !judge.RunsAtHigherIntegrity(window)};
+        // What was typed into the window before is not straight before
+        // what is typed into this one.
+        InterruptKeySequence();
+        const WindowProcess process = platform_.foreground.ProcessOf(window);
+        const bool above = process.integrityLevel &&
+                           *process.integrityLevel > platform_.foreground.OwnIntegrityLevel();
+        foreground_ = {window, !process.isThisProcess && !above};
     }
     return foreground_.translates;
 }

@@ -66,6 +66,12 @@ public:
     // the history already complete and cannot interleave with it.
     intptr_t KeyboardHookProc(int32_t code, uintptr_t message, const KeyEvent& event) override;
 
+    // The keys typed one after the other are interrupted: a key-down went on
+    // untranslated (with Alt too), another window came to the foreground, or
+    // the hook was installed after keys that it never saw. Whatever the
+    // engine pairs across keys (the hasanta key pressed twice) starts afresh.
+    void InterruptKeySequence();
+
     // Decides one key-down: true when it was handled (its characters are in
     // `batch`) and must be swallowed, false when it must go on unchanged.
     // Keys held with Control or a Windows key, and keys typed into a window

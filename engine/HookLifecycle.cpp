@@ -2,17 +2,19 @@
 
 namespace tessik {
 
-HookLifecycle::HookLifecycle(SystemHook& system, KeyboardInputWatch& keyboardInput,
+HookLifecycle::HookLifecycle(Engine& engine, SystemHook& system, KeyboardInputWatch& keyboardInput,
                              WindowHandle mainWindow)
-    : system_(system), keyboardInput_(keyboardInput), mainWindow_(mainWindow),
+    : engine_(engine), system_(system), keyboardInput_(keyboardInput), mainWindow_(mainWindow),
       watchdog_(system, *this) {}
 
 HookLifecycle::~HookLifecycle() {
     StopWatching();
 }
 
+// The keys typed while the system default was on never reached the hook.
 void HookLifecycle::InstallHook() {
     hookHandle_ = system_.SetKeyboardHook();
+    engine_.InterruptKeySequence();
     previousForegroundWindow_ = system_.ForegroundWindow();
     system_.SetForegroundWindow(mainWindow_);
     system_.SetForegroundWindow(previousForegroundWindow_);
@@ -29,7 +31,9 @@ void HookLifecycle::RemoveHook() {
         system_.Unhook(hookHandle_);
 }
 
+// The watchdog reinstalls after keys that the lost hook did not see.
 void HookLifecycle::ReinstallHook() {
+    engine_.InterruptKeySequence();
     const uintptr_t replacement = system_.SetKeyboardHook();
     if (replacement == 0)
         return;

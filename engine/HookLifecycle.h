@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Engine.h"
 #include "engine/HookWatchdog.h"
 #include "platform/KeyboardInputWatch.h"
 #include "platform/SystemHook.h"
@@ -12,10 +13,12 @@ namespace tessik {
 // whose life follows the hook's: the watchdog that puts it back when the
 // system takes it away watches from each installation to each removal,
 // whichever path asks for them. The input-mode flag itself (NativeMode)
-// belongs to the main window, whose toggle calls these.
+// belongs to the main window, whose toggle calls these. Each installation
+// tells the engine that keys went by unseen.
 class HookLifecycle {
 public:
-    HookLifecycle(SystemHook& system, KeyboardInputWatch& keyboardInput, WindowHandle mainWindow);
+    HookLifecycle(Engine& engine, SystemHook& system, KeyboardInputWatch& keyboardInput,
+                  WindowHandle mainWindow);
     ~HookLifecycle();
     HookLifecycle(const HookLifecycle&) = delete;
     HookLifecycle& operator=(const HookLifecycle&) = delete;
@@ -44,6 +47,7 @@ public:
 private:
     void StopWatching();
 
+    Engine& engine_;
     SystemHook& system_;
     KeyboardInputWatch& keyboardInput_;
     WindowHandle mainWindow_;

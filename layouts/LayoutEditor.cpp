@@ -106,7 +106,20 @@ void LayoutEditor::Save() {
     // Only a layout whose file is in place enters the list, so that a failed
     // write leaves the list as it was.
     c_.cmbLayouts.AddItem(name);
+    // Without a current layout to show (there was none yet, or its file has
+    // gone), the browse state shows the new one, which the next start
+    // selects too.
+    if (!CurrentLayoutHasFile()) {
+        c_.cmbLayouts.SetText(name);
+        window_.storeSelectedLayout();
+    }
     Cancel();
+}
+
+// No name is no layout: its path would be the Layouts folder itself.
+bool LayoutEditor::CurrentLayoutHasFile() {
+    const std::string& current = engine_.CurrentLayoutName();
+    return !current.empty() && files_.Exists(engine_.LayoutPath(current));
 }
 
 // False, with nothing written, when a file has taken the name since it was

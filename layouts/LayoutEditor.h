@@ -49,6 +49,9 @@ public:
         // Shows the current layout in the letter table; reports its own
         // failures.
         std::function<void()> showLayout;
+        // Stores the layout list's text as the layout to select at the next
+        // start.
+        std::function<void()> storeSelectedLayout;
     };
 
     LayoutEditor(Controls controls, Window window, FileSystem& files, const AnsiCodePage& codePage,
@@ -57,7 +60,9 @@ public:
     // Empties the key column and enters the new-layout state.
     void New();
     // Tests the table and the name, writes the new layout's file, adds the
-    // name to the layout list and returns to the browse state.
+    // name to the layout list and returns to the browse state. The new
+    // layout becomes the current one only when the current one has no file
+    // (there was no layout yet), so that the browse state has one to show.
     void Save();
     // Enters the modify state, or applies the table to the current layout's
     // file and to typing at once; never for the built-in layout.
@@ -70,6 +75,7 @@ private:
     void EnterModifyState();
     void Apply();
     bool WriteNewLayout(const std::string& path, const RowLabels& labels);
+    bool CurrentLayoutHasFile();
     bool PassesDuplicateLabelTest(const RowLabels& labels);
     void ClearKeys();
     void RefuseName(const std::string& message);

@@ -5,15 +5,14 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
+#include <iterator>
+#include <string>
 
 namespace tessik {
 namespace {
 
 constexpr std::string_view kForbiddenCharacters = "\\/:*?\"<>|";
 
-const char* const kForbiddenCharacterMessage =
-    "A layout name cannot contain any of the following characters:\r\\ / : * ? \" < > |";
 const char* const kTrailingBlankOrDotMessage =
     "A layout name cannot end with a blank or a dot. Please give another name.";
 const char* const kTemporaryNameMessage = "Layout names that begin with '~' and end with '.tmp' "
@@ -25,20 +24,21 @@ const char* const kTooLongMessage = "The layout name is too long. Please give a 
 // closing NUL. The temporary file of a save has the longest path.
 constexpr std::size_t kLongestPath = path::MaxPath - 1;
 
-// Names that Windows takes for devices, with or without an extension. The
-// superscript digits are those of the Latin-1 code page.
-constexpr std::array<std::string_view, 32> kDeviceNames{
-    "CON",  "PRN",  "AUX",     "NUL",     "CONIN$",  "CONOUT$", "COM0",    "COM1",
-    "COM2", "COM3", "COM4",    "COM5",    "COM6",    "COM7",    "COM8",    "COM9",
-    "LPT0", "LPT1", "LPT2",    "LPT3",    "LPT4",    "LPT5",    "LPT6",    "LPT7",
-    "LPT8", "LPT9", "COM\xB9", "COM\xB2", "COM\xB3", "LPT\xB9", "LPT\xB2", "LPT\xB3"};
+// Names that Windows takes for devices, with or without an extension, in
+// Unicode: the superscript digits are found in whatever code page has them.
+constexpr std::array<std::u32string_view, 32> kDeviceNames{
+    U"CON",       U"PRN",       U"AUX",       U"NUL",      U"CONIN$", U"CONOUT$",   U"COM0",
+    U"COM1",      U"COM2",      U"COM3",      U"COM4",     U"COM5",   U"COM6",      U"COM7",
+    U"COM8",      U"COM9",      U"LPT0",      U"LPT1",     U"LPT2",   U"LPT3",      U"LPT4",
+    U"LPT5",      U"LPT6",      U"LPT7",      U"LPT8",     U"LPT9",   U"COM\u00B9", U"COM\u00B2",
+    U"COM\u00B3", U"LPT\u00B9", U"LPT\u00B2", U"LPT\u00B3"};
 
 // C0, DEL and C1: control characters belong in no file name.
-bool IsControl(char16_t code) {
+bool IsControl(char32_t code) {
     return code < 0x20 || (code >= 0x7F && code <= 0x9F);
 }
 
-bool IsForbidden(char16_t code) {
+bool IsForbidden(char32_t code) {
     return code < 0x80 && kForbiddenCharacters.find(static_cast<char>(code)) != std::string::npos;
 }
 
@@ -67,20 +67,35 @@ std::string UnusableCharacterMessage(const AnsiCharacter& character) {
            ", and that cannot be used in a file name. Please give another name.";
 }
 
-bool SameLetters(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) ==
-               std::toupper(static_cast<unsigned char>(y));
-    });
+// Names the character, as the list of them may be missed.
+std::string ForbiddenCharacterMessage(char32_t code) {
+    return "The layout name contains '" + std::string(1, static_cast<char>(code)) +
+           "', and that cannot be used in a file name. A layout name cannot contain any of the "
+           "following characters:\r\\ / : * ? \" < > |";
+}
+
+char32_t UpperAscii(char32_t code) {
+    return code >= U'a' && code <= U'z' ? code - (U'a' - U'A') : code;
+}
+
+bool HasCode(const AnsiCharacter& character, char32_t code) {
+    return character.code == code;
 }
 
 // Windows reads a name as a device when the part before the first dot,
 // blanks at its end not counted, is a device name in any letter case.
-bool IsDeviceName(std::string_view name) {
-    std::string_view base = name.substr(0, name.find('.'));
-    base = base.substr(0, base.find_last_not_of(' ') + 1);
-    const auto matches = [base](std::string_view device) { return SameLetters(base, device); };
-    return std::any_of(kDeviceNames.begin(), kDeviceNames.end(), matches);
+bool IsDeviceName(const std::vector<AnsiCharacter>& characters) {
+    auto end = std::find_if(characters.begin(), characters.end(),
+                            [](const AnsiCharacter& c) { return HasCode(c, U'.'); });
+    while (end != characters.begin() && HasCode(*std::prev(end), U' '))
+        --end;
+    std::u32string base;
+    for (auto character = characters.begin(); character != end; ++character) {
+        if (!character->code)
+            return false;
+        base += UpperAscii(*character->code);
+    }
+    return std::find(kDeviceNames.begin(), kDeviceNames.end(), base) != kDeviceNames.end();
 }
 
 } // namespace
@@ -93,20 +108,24 @@ std::optional<std::string> FileNameProblem(std::string_view name, std::string_vi
                                            const AnsiCodePage& codePage) {
     const std::vector<AnsiCharacter> characters = codePage.Characters(name);
     const auto forbidden = [](const AnsiCharacter& c) { return c.code && IsForbidden(*c.code); };
-    if (std::any_of(characters.begin(), characters.end(), forbidden))
-        return kForbiddenCharacterMessage;
+    if (const auto found = std::find_if(characters.begin(), characters.end(), forbidden);
+        found != characters.end())
+        return ForbiddenCharacterMessage(*found->code);
     const auto unusable = [](const AnsiCharacter& c) { return !c.code || IsControl(*c.code); };
     if (const auto found = std::find_if(characters.begin(), characters.end(), unusable);
         found != characters.end())
         return UnusableCharacterMessage(*found);
-    if (!characters.empty() && (characters.back().code == u' ' || characters.back().code == u'.'))
+    if (!characters.empty() &&
+        (HasCode(characters.back(), U' ') || HasCode(characters.back(), U'.')))
         return kTrailingBlankOrDotMessage;
-    if (IsDeviceName(name))
+    if (IsDeviceName(characters))
         return "The layout name '" + std::string(name) +
                "' is reserved by Windows for a device. Please give another name.";
     if (IsTemporaryFileName(name))
         return kTemporaryNameMessage;
-    if (TemporaryPathFor(path).size() > kLongestPath)
+    // The system counts a path in UTF-16 units, whatever bytes the code page
+    // gives a character.
+    if (codePage.Utf16Length(TemporaryPathFor(path, codePage.NameStart(path))) > kLongestPath)
         return kTooLongMessage;
     return std::nullopt;
 }

@@ -4,16 +4,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <set>
 
 namespace tessik {
 namespace {
 
 #ifdef _WIN32
 constexpr char kSeparator = '\\';
-constexpr std::string_view kSeparators = "\\/";
 #else
 constexpr char kSeparator = '/';
-constexpr std::string_view kSeparators = "/";
 #endif
 
 constexpr std::string_view kTemporaryPrefix = "~";
@@ -30,9 +29,7 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
     return path;
 }
 
-std::string TemporaryPathFor(std::string_view path, int attempt) {
-    const auto cut = path.find_last_of(kSeparators);
-    const std::size_t nameStart = cut == std::string_view::npos ? 0 : cut + 1;
+std::string TemporaryPathFor(std::string_view path, std::size_t nameStart, int attempt) {
     std::string temporary(path.substr(0, nameStart));
     temporary += kTemporaryPrefix;
     temporary += path.substr(nameStart);
@@ -44,14 +41,39 @@ std::string TemporaryPathFor(std::string_view path, int attempt) {
     return temporary;
 }
 
-void CreateTemporaryFile(std::string_view path,
+void CreateTemporaryFile(std::string_view path, std::size_t nameStart,
                          const std::function<bool(const std::string& temporaryPath)>& create) {
     for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
-        if (create(TemporaryPathFor(path, attempt)))
+        if (create(TemporaryPathFor(path, nameStart, attempt)))
             return;
     }
     throw RuntimeError(ErrorNumber::PathFileAccessError,
                        "every temporary name is taken beside " + std::string(path));
+}
+
+void RemoveLeftoverTemporaryFiles(FileSystem& files, std::string_view path, std::size_t nameStart) {
+    if (nameStart == 0)
+        return;
+    try {
+        std::set<std::string> hidden;
+        for (const FolderEntry& entry :
+             files.ListFolder(std::string(path.substr(0, nameStart - 1)))) {
+            if (entry.isHidden && !entry.isFolder)
+                hidden.insert(entry.name);
+        }
+        for (int attempt = 0; attempt < kTemporaryAttempts && !hidden.empty(); ++attempt) {
+            const std::string temporary = TemporaryPathFor(path, nameStart, attempt);
+            if (hidden.erase(temporary.substr(nameStart)) == 0)
+                continue;
+            try {
+                files.RemoveFile(temporary);
+            } catch (const RuntimeError&) {
+                // In use by a save still running elsewhere, or not ours to remove.
+            }
+        }
+    } catch (const RuntimeError&) {
+        // Leftovers that cannot be listed cost temporary names, not the save.
+    }
 }
 
 bool IsTemporaryFileName(std::string_view name) {

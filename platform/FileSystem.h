@@ -50,7 +50,9 @@ public:
     // CreateTemporaryFile), which is shown and then replaces `path` in one
     // step. Until then, and whenever a step fails or the file is dropped
     // without Close(), `path` stays as it was (or missing) and the temporary
-    // file is removed. No other file is ever cut, replaced or removed.
+    // file is removed. No other file is ever cut or replaced, and the only
+    // others removed are the hidden leftovers of earlier saves of `path`
+    // (see RemoveLeftoverTemporaryFiles).
     virtual std::unique_ptr<OutputFile> OpenForReplacing(const std::string& path) = 0;
     // As OpenForReplacing, but the file takes its place only while nothing is
     // at `path`: when something is there by Close(), Close() throws
@@ -74,14 +76,22 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 
 // The temporary files of OpenForReplacing(path) live in the same folder, so
 // that putting one in place is a rename within one folder: "~" + name +
-// ".tmp", or for a later attempt "~" + name + "~" + attempt + ".tmp".
-std::string TemporaryPathFor(std::string_view path, int attempt = 0);
+// ".tmp", or for a later attempt "~" + name + "~" + attempt + ".tmp". The
+// name of `path` begins at `nameStart`, which only the code page of the
+// path can tell (a trail byte may look like a backslash).
+std::string TemporaryPathFor(std::string_view path, std::size_t nameStart, int attempt = 0);
 // Calls `create` with the temporary paths of `path` in turn until it makes
 // one of them, a file that was not there before; `create` returns false when
 // its path is taken. Throws RuntimeError PathFileAccessError when every
 // temporary path is taken.
-void CreateTemporaryFile(std::string_view path,
+void CreateTemporaryFile(std::string_view path, std::size_t nameStart,
                          const std::function<bool(const std::string& temporaryPath)>& create);
+// Removes the hidden files that have the form of the temporary files of
+// `path`: those of a save that was cut off (by a power loss) and never came
+// to remove its own, which would otherwise take up the temporary names one
+// by one. Visible files of that form are someone else's and stay, as does
+// whatever cannot be listed or removed.
+void RemoveLeftoverTemporaryFiles(FileSystem& files, std::string_view path, std::size_t nameStart);
 // Whether a file name has the form of those temporary files (letter case
 // of the extension ignored, as Windows ignores it).
 bool IsTemporaryFileName(std::string_view name);

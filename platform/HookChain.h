@@ -10,13 +10,16 @@ namespace tessik {
 using EventTime = uint32_t;
 
 // What the low-level keyboard hook is given for one keyboard event. Only the
-// virtual-key code and whether the event was injected are read; the system's own record rides along
-// untouched so that the event can be handed on to the next hook as it came.
+// virtual-key code and whether this program injected the event are read; the
+// system's own record rides along untouched so that the event can be handed
+// on to the next hook as it came.
 struct KeyEvent {
     uint32_t virtualKey = 0;
     const void* systemRecord = nullptr;
-    // Sent by a program (this one's own characters among them), not typed.
-    bool injected = false;
+    // One of this program's own characters coming back through the hook.
+    // What other programs inject (an on-screen keyboard, a remote-control
+    // tool) is not: those are keys like any typed ones.
+    bool injectedByThisProgram = false;
 };
 
 // Passes an event on to the next hook in the system's chain.

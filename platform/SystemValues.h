@@ -123,6 +123,21 @@ namespace path {
 constexpr std::size_t MaxPath = 260;
 } // namespace path
 
+// The conversions between the ANSI code page and UTF-16.
+namespace codepage {
+constexpr uint32_t Utf8 = 65001; // CP_UTF8
+// Flags of MultiByteToWideChar and of WideCharToMultiByte.
+constexpr uint32_t MbErrInvalidChars = 0x0008; // MB_ERR_INVALID_CHARS
+constexpr uint32_t WcErrInvalidChars = 0x0080; // WC_ERR_INVALID_CHARS
+constexpr uint32_t WcNoBestFitChars = 0x0400;  // WC_NO_BEST_FIT_CHARS
+// Their failures: ERROR_INVALID_PARAMETER, ERROR_INSUFFICIENT_BUFFER,
+// ERROR_INVALID_FLAGS and ERROR_NO_UNICODE_TRANSLATION.
+constexpr uint32_t InvalidParameter = 87;
+constexpr uint32_t InsufficientBuffer = 122;
+constexpr uint32_t InvalidFlags = 1004;
+constexpr uint32_t NoUnicodeTranslation = 1113;
+} // namespace codepage
+
 namespace reg {
 // The system makes its predefined root keys from 32-bit numbers with the top
 // bit set, taken as signed: a 64-bit process sees them sign-extended

@@ -99,12 +99,15 @@ MainWindow::MainWindow(Platform platform, Modules modules, Windows windows, Pict
       editor_({lstTessikLetters, cmbLetters, cmbLayouts, txtLayoutName, cmdNew, cmdSave, cmdModify,
                cmdCancel, cmdDelete, cmdHide},
               {platform.messages, ApplicationTitle, [this] { return nativeMode_; },
-               [this] { ShowLayout(); }},
+               [this] { ShowLayout(); }, [this] { StoreSelectedLayout(); }},
               platform.files, platform.codePage, modules.engine) {
     for (const auto& column : design::kLetterColumns)
         lstTessikLetters.AddColumn({std::string(column.header), column.width});
     for (const auto label : kPickerLabels)
         cmbLetters.AddItem(std::string(label));
+    // The key shown may be given to the next row; the layout shown is
+    // current already, and choosing it again must not reload it over edits.
+    cmbLetters.repeatedPickIsChoice = true;
 
     // A layout is being created or modified exactly while Cancel is enabled.
     lstTessikLetters.onClick =
@@ -256,18 +259,16 @@ void MainWindow::ShowLayout() noexcept {
 }
 
 void MainWindow::SelectLayout() {
-    // Taking the current layout again is no new choice; under Wine a click
-    // in the open list can also come as two choices of the same item.
-    const bool chosenAgain = cmbLayouts.Text() == modules_.engine.CurrentLayoutName();
     modules_.engine.SelectLayout(cmbLayouts.Text());
     // The icon shows the input mode, which a selection does not change: in
     // the system default nothing is translated, whatever layout is current.
     UpdateTrayIcon(nativeMode_ ? imgTessik.Picture() : imgEnglish.Picture());
     modules_.engine.LoadKeyMap();
     ShowLayout();
-    // Said for each choice of such a file, at start-up too, but not again
-    // when the same file is only taken again, shown or loaded again.
-    if (modules_.engine.CurrentFileIsNotALayout() && !chosenAgain)
+    // Said for each choice of such a file, at start-up too. The list takes a
+    // pick of the layout already current for no choice, so neither taking it
+    // again nor showing or loading it again says it twice.
+    if (modules_.engine.CurrentFileIsNotALayout())
         platform_.messages.Show(NotALayoutFile(cmbLayouts.Text()), box::InformationOk,
                                 ApplicationTitle);
 }

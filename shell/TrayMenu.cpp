@@ -25,13 +25,12 @@ PopupEntry Separator() {
 }
 
 // Chosen by name, in the list as it is once the menu has closed: the hot
-// key may have closed the list meanwhile. The current layout chosen again
-// changes nothing, as in the list, where it would otherwise reload the file
-// over a layout being modified.
+// key may have closed the list meanwhile. It is a pick in the list, so the
+// current layout chosen again changes nothing there either.
 void ChooseLayout(ComboBox& list, const std::string& name) {
     const auto& items = list.Items();
     const auto found = std::find(items.begin(), items.end(), name);
-    if (found == items.end() || name == list.Text() || !list.Enabled())
+    if (found == items.end() || !list.Enabled())
         return;
     list.UserSelectedElsewhere(static_cast<int>(found - items.begin()));
 }

@@ -61,6 +61,8 @@ void ComboBox::Click() const {
 
 void ComboBox::UserSelected(int index) {
     CheckIndex(index);
+    if (index == listIndex_ && !repeatedPickIsChoice)
+        return;
     listIndex_ = index;
     Click();
 }

@@ -19,8 +19,9 @@ public:
 };
 
 // A drop-down list from which the user can only pick. Its text is the
-// selected item, and every selection, by the user or by the program, raises
-// the click event. Items stay in the order in which they were added.
+// selected item, and every selection by the program, and every choice of
+// the user, raise the click event. Items stay in the order in which they
+// were added.
 class ComboBox : public Control {
 public:
     ComboBox(Form& form, std::string name, TwipRect bounds, bool enabled, bool visible);
@@ -45,8 +46,14 @@ public:
 
     std::function<void()> onClick;
     void Click() const;
+    // Whether the user's pick of the item already selected is a choice, as
+    // for a picker whose item is given to something else each time. Where
+    // the item is itself what the list sets (a layout list), picking it again
+    // changes nothing and raises no event.
+    bool repeatedPickIsChoice = false;
 
-    // Platform notification: the user picked an item; raises the click event.
+    // Platform notification: the user picked an item; raises the click event
+    // when that is a choice.
     void UserSelected(int index);
     // The user picked an item where the same items are offered outside the
     // list (a menu): the list shows it, and the pick goes on as one made in

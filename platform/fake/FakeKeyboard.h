@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace tessik {
@@ -33,25 +34,32 @@ private:
 };
 
 // A desktop of windows that the test brings to the foreground. Windows of
-// this process and of elevated processes are named by the test; every
-// question about a window is counted.
+// this process, and the integrity levels of other processes whose tokens can
+// be read, are named by the test; every look at a window's process is
+// counted.
 class FakeForegroundWindow : public ForegroundWindow {
 public:
+    static constexpr uint32_t kMediumIntegrity = 0x2000; // SECURITY_MANDATORY_MEDIUM_RID
+    static constexpr uint32_t kHighIntegrity = 0x3000;   // SECURITY_MANDATORY_HIGH_RID
+
     WindowHandle foreground = 0;
     std::vector<WindowHandle> ownWindows;
-    std::vector<WindowHandle> elevatedWindows;
+    // Windows not named here have processes whose tokens cannot be read.
+    std::map<WindowHandle, uint32_t> integrityLevels;
+    uint32_t ownIntegrityLevel = kMediumIntegrity;
     int judgements = 0;
 
     WindowHandle Current() override { return foreground; }
-    bool BelongsToThisProcess(WindowHandle window) override {
+    WindowProcess ProcessOf(WindowHandle window) override {
         ++judgements;
-        return std::find(ownWindows.begin(), ownWindows.end(), window) != ownWindows.end();
+        if (std::find(ownWindows.begin(), ownWindows.end(), window) != ownWindows.end())
+            return {true, ownIntegrityLevel};
+        const auto level = integrityLevels.find(window);
+        if (level == integrityLevels.end())
+            return {false, std::nullopt};
+        return {false, level->second};
     }
-    bool RunsAtHigherIntegrity(WindowHandle window) override {
-        ++judgements;
-        return std::find(elevatedWindows.begin(), elevatedWindows.end(), window) !=
-               elevatedWindows.end();
-    }
+    uint32_t OwnIntegrityLevel() override { return ownIntegrityLevel; }
 };
 
 // Remembers every event passed on; returns a value the test can recognise.

@@ -115,16 +115,6 @@ std::string Folded(const std::string& name) {
     return folded;
 }
 
-std::string ParentOf(const std::string& path) {
-    const auto cut = path.find_last_of("/\\");
-    return cut == std::string::npos ? std::string() : path.substr(0, cut);
-}
-
-std::string NameOf(const std::string& path) {
-    const auto cut = path.find_last_of("/\\");
-    return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
 } // namespace
 
 std::unique_ptr<InputFile> MemoryFileSystem::OpenForReading(const std::string& path) {
@@ -156,8 +146,10 @@ std::unique_ptr<OutputFile> MemoryFileSystem::OpenTemporaryFor(const std::string
     if (failOpenForWriting)
         throw RuntimeError(*failOpenForWriting, "injected open failure: " + path);
     ThrowWhenFolderMissing(path);
+    const std::size_t nameStart = codePage.NameStart(path);
+    RemoveLeftoverTemporaryFiles(*this, path, nameStart);
     std::unique_ptr<OutputFile> file;
-    CreateTemporaryFile(path, [&](const std::string& temporaryPath) {
+    CreateTemporaryFile(path, nameStart, [&](const std::string& temporaryPath) {
         if (Exists(temporaryPath))
             return false;
         files[temporaryPath].clear();
@@ -179,7 +171,8 @@ std::vector<FolderEntry> MemoryFileSystem::ListFolder(const std::string& folder)
     std::vector<FolderEntry> entries;
     for (const auto& [path, content] : files) {
         if (ParentOf(path) == folder)
-            entries.push_back({NameOf(path), false, hiddenFiles.count(path) > 0});
+            entries.push_back(
+                {path.substr(codePage.NameStart(path)), false, hiddenFiles.count(path) > 0});
     }
     for (const auto& [path, entry] : extraEntries) {
         if (ParentOf(path) == folder)
@@ -190,6 +183,11 @@ std::vector<FolderEntry> MemoryFileSystem::ListFolder(const std::string& folder)
 
 void MemoryFileSystem::CreateFolder(const std::string& path) {
     missingFolders.erase(path);
+}
+
+std::string MemoryFileSystem::ParentOf(const std::string& path) const {
+    const std::size_t nameStart = codePage.NameStart(path);
+    return nameStart == 0 ? std::string() : path.substr(0, nameStart - 1);
 }
 
 void MemoryFileSystem::ThrowWhenFolderMissing(const std::string& path) const {

@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/RuntimeError.h"
+#include "platform/fake/FakeAnsiCodePage.h"
 
 #include <functional>
 #include <map>
@@ -19,6 +20,8 @@ public:
     std::map<std::string, std::string> files;
     std::map<std::string, FolderEntry> extraEntries; // folders, hidden and system files by path
     std::set<std::string> hiddenFiles;               // paths of `files` listed as hidden
+    // The code page in which the paths are given, as Windows reads them.
+    FakeAnsiCodePage codePage;
 
     std::optional<ErrorNumber> failOpenForReading;
     std::optional<ErrorNumber> failOpenForWriting;
@@ -40,7 +43,8 @@ public:
     std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
     std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override;
     // Fail as OpenForWriting does (failOpenForWriting, failWrite). The
-    // temporary file is listed as hidden until it takes its place.
+    // temporary file is listed as hidden until it takes its place; hidden
+    // leftovers of earlier saves of the path go first.
     std::unique_ptr<OutputFile> OpenForReplacing(const std::string& path) override;
     std::unique_ptr<OutputFile> OpenForCreating(const std::string& path) override;
     // Letter case does not count, for ASCII and Latin-1 letters alike.
@@ -51,6 +55,7 @@ public:
 
 private:
     std::unique_ptr<OutputFile> OpenTemporaryFor(const std::string& path, bool replaceExisting);
+    std::string ParentOf(const std::string& path) const;
     void ThrowWhenFolderMissing(const std::string& path) const;
 };
 

@@ -10,6 +10,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The tool's paths are cut at their last separator byte: the library takes
+// them as the system's own narrow paths.
+std::size_t NameStartOf(std::string_view path) {
+#ifdef _WIN32
+    const auto cut = path.find_last_of("\\/");
+#else
+    const auto cut = path.find_last_of('/');
+#endif
+    return cut == std::string_view::npos ? 0 : cut + 1;
+}
+
 class StdInputFile : public InputFile {
 public:
     StdInputFile(std::ifstream stream, std::string path)
@@ -59,7 +70,7 @@ public:
         : path_(std::move(path)), replaceExisting_(replaceExisting) {
         // The library has no exclusive create, so a taken name is looked for
         // first; the tool is the only writer while it runs.
-        CreateTemporaryFile(path_, [this](const std::string& temporaryPath) {
+        CreateTemporaryFile(path_, NameStartOf(path_), [this](const std::string& temporaryPath) {
             std::error_code ignored;
             if (fs::symlink_status(temporaryPath, ignored).type() != fs::file_type::not_found)
                 return false;

@@ -38,6 +38,13 @@ static_assert(tray::Add == NIM_ADD && tray::Modify == NIM_MODIFY && tray::Delete
               tray::MessageFlag == NIF_MESSAGE && tray::IconFlag == NIF_ICON &&
               tray::TipFlag == NIF_TIP);
 static_assert(path::MaxPath == MAX_PATH);
+static_assert(codepage::Utf8 == CP_UTF8 && codepage::MbErrInvalidChars == MB_ERR_INVALID_CHARS &&
+              codepage::WcErrInvalidChars == WC_ERR_INVALID_CHARS &&
+              codepage::WcNoBestFitChars == WC_NO_BEST_FIT_CHARS &&
+              codepage::InvalidParameter == ERROR_INVALID_PARAMETER &&
+              codepage::InsufficientBuffer == ERROR_INSUFFICIENT_BUFFER &&
+              codepage::InvalidFlags == ERROR_INVALID_FLAGS &&
+              codepage::NoUnicodeTranslation == ERROR_NO_UNICODE_TRANSLATION);
 static_assert(reg::CurrentUser ==
                   static_cast<uintptr_t>(static_cast<LONG_PTR>(static_cast<LONG>(0x80000001))) &&
               reg::kAccess == (KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY |

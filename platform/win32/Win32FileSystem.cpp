@@ -163,26 +163,6 @@ private:
     bool replaced_ = false;
 };
 
-// Hidden from the start, so a crash before the move leaves no entry in the
-// layout list. CREATE_NEW never takes over a file that is already there,
-// visible or hidden: that one belongs to someone else.
-std::unique_ptr<OutputFile> OpenTemporaryFor(const std::string& path, bool replaceExisting) {
-    std::unique_ptr<OutputFile> file;
-    CreateTemporaryFile(path, [&](const std::string& temporaryPath) {
-        const HANDLE handle = CreateFileA(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr,
-                                          CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr);
-        if (handle == INVALID_HANDLE_VALUE) {
-            const DWORD error = GetLastError();
-            if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS)
-                return false;
-            ThrowLastError("cannot create", temporaryPath);
-        }
-        file = std::make_unique<Win32ReplacingFile>(handle, temporaryPath, path, replaceExisting);
-        return true;
-    });
-    return file;
-}
-
 } // namespace
 
 std::unique_ptr<InputFile> Win32FileSystem::OpenForReading(const std::string& path) {
@@ -201,6 +181,30 @@ std::unique_ptr<OutputFile> Win32FileSystem::OpenForWriting(const std::string& p
     if (handle == INVALID_HANDLE_VALUE)
         ThrowLastError("cannot open for writing", path);
     return std::make_unique<Win32OutputFile>(handle, path);
+}
+
+// Hidden from the start, so a crash before the move leaves no entry in the
+// layout list, and the next save of the name removes it first. CREATE_NEW
+// never takes over a file that is still there: a visible one, or one that
+// cannot be removed, belongs to someone else.
+std::unique_ptr<OutputFile> Win32FileSystem::OpenTemporaryFor(const std::string& path,
+                                                              bool replaceExisting) {
+    const std::size_t nameStart = codePage_.NameStart(path);
+    RemoveLeftoverTemporaryFiles(*this, path, nameStart);
+    std::unique_ptr<OutputFile> file;
+    CreateTemporaryFile(path, nameStart, [&](const std::string& temporaryPath) {
+        const HANDLE handle = CreateFileA(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr,
+                                          CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr);
+        if (handle == INVALID_HANDLE_VALUE) {
+            const DWORD error = GetLastError();
+            if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS)
+                return false;
+            ThrowLastError("cannot create", temporaryPath);
+        }
+        file = std::make_unique<Win32ReplacingFile>(handle, temporaryPath, path, replaceExisting);
+        return true;
+    });
+    return file;
 }
 
 std::unique_ptr<OutputFile> Win32FileSystem::OpenForReplacing(const std::string& path) {

@@ -28,7 +28,7 @@ std::optional<uint32_t> IntegrityLevel(HANDLE token) {
     return *GetSidSubAuthority(sid, count - 1U);
 }
 
-uint32_t OwnIntegrityLevel() {
+uint32_t IntegrityLevelOfThisProcess() {
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
         return SECURITY_MANDATORY_MEDIUM_RID;
@@ -40,36 +40,32 @@ uint32_t OwnIntegrityLevel() {
 } // namespace
 
 Win32ForegroundWindow::Win32ForegroundWindow()
-    : processId_(GetCurrentProcessId()), integrityLevel_(OwnIntegrityLevel()) {}
+    : processId_(GetCurrentProcessId()), integrityLevel_(IntegrityLevelOfThisProcess()) {}
 
 WindowHandle Win32ForegroundWindow::Current() {
     return reinterpret_cast<WindowHandle>(GetForegroundWindow());
 }
 
-bool Win32ForegroundWindow::BelongsToThisProcess(WindowHandle window) {
-    DWORD process = 0;
-    return GetWindowThreadProcessId(ToHwnd(window), &process) != 0 && process == processId_;
-}
-
-// A process that lets this one open it, but not its token, runs elevated
-// while this one does not: that is the case that matters. Where nothing can
-// be learnt of the window's process, its keys are translated as before.
-bool Win32ForegroundWindow::RunsAtHigherIntegrity(WindowHandle window) {
+// One question for the process, and only what could be read of its token:
+// a process that keeps its token from this one (another user's) is not
+// taken for an elevated one.
+WindowProcess Win32ForegroundWindow::ProcessOf(WindowHandle window) {
     DWORD processId = 0;
     if (GetWindowThreadProcessId(ToHwnd(window), &processId) == 0)
-        return false;
+        return {};
+    if (processId == processId_)
+        return {true, integrityLevel_};
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
     if (process == nullptr)
-        return false;
+        return {};
     HANDLE token = nullptr;
     const bool opened = OpenProcessToken(process, TOKEN_QUERY, &token) != FALSE;
-    const DWORD error = GetLastError();
     CloseHandle(process);
     if (!opened)
-        return error == ERROR_ACCESS_DENIED;
+        return {};
     const auto level = IntegrityLevel(token);
     CloseHandle(token);
-    return level && *level > integrityLevel_;
+    return {false, level};
 }
 
 int16_t Win32KeyState::AsyncKeyState(int virtualKey) {
@@ -97,6 +93,7 @@ void Win32Injector::Inject(const InjectionBatch& batch) {
             input.ki.wVk = virtualKey;
             input.ki.wScan = scanCode;
             input.ki.dwFlags = flags | direction;
+            input.ki.dwExtraInfo = kOwnInjectionMark;
         }
     };
     for (const uint16_t unit : batch) {

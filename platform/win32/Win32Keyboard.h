@@ -15,13 +15,18 @@ public:
     int16_t AsyncKeyState(int virtualKey) override;
 };
 
+// The dwExtraInfo of every input that this program injects, by which its
+// keyboard hook knows this program's own characters when they come back.
+// LLKHF_INJECTED cannot tell: it is set for what any program injects.
+inline constexpr uintptr_t kOwnInjectionMark = 0x54657373;
+
 // GetForegroundWindow, and the process and integrity level behind a window.
 class Win32ForegroundWindow final : public ForegroundWindow {
 public:
     Win32ForegroundWindow();
     WindowHandle Current() override;
-    bool BelongsToThisProcess(WindowHandle window) override;
-    bool RunsAtHigherIntegrity(WindowHandle window) override;
+    WindowProcess ProcessOf(WindowHandle window) override;
+    uint32_t OwnIntegrityLevel() override { return integrityLevel_; }
 
 private:
     uint32_t processId_;
@@ -39,7 +44,7 @@ public:
 // between the characters of one key-down. A character goes as a Unicode
 // key press, which reaches the target as WM_CHAR (and comes back through
 // the low-level hook as VK_PACKET, a key the engine passes on); code 8 goes
-// as a press of the Backspace key.
+// as a press of the Backspace key. Every input carries kOwnInjectionMark.
 class Win32Injector final : public Injector {
 public:
     Win32Injector();

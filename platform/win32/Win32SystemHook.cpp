@@ -1,5 +1,7 @@
 #include "platform/win32/Win32SystemHook.h"
 
+#include "platform/win32/Win32Keyboard.h"
+
 #include <windows.h>
 
 namespace tessik {
@@ -20,7 +22,7 @@ LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM message, LPARAM lParam) {
     if (hookClient != nullptr) {
         const bool action = code == HC_ACTION;
         const KeyEvent event{action ? record->vkCode : 0u, record,
-                             action && (record->flags & LLKHF_INJECTED) != 0};
+                             action && record->dwExtraInfo == kOwnInjectionMark};
         try {
             return hookClient->KeyboardHookProc(code, message, event);
         } catch (...) {

@@ -2,7 +2,8 @@
 person does it: clicks on the rows and on the items of the key picker's
 open list. A new layout with a key for every row is saved, chosen and typed
 with; Save right after New asks for every character; Cancel drops the edits
-of a Modify; Apply Changes gives a row a free key that types at once."""
+of a Modify; Apply Changes gives a row a free key that types at once, after
+the layout list was opened and the layout it shows taken again."""
 
 import shutil
 import unittest
@@ -143,11 +144,21 @@ class TessikEditorTest(EditorDriver):
         self.assertEqual(self.keys(window), keys)
         self.assertEqual(mine.read_bytes(), before)
 
-        # Apply Changes: row 0 gets a free key, which types at once.
+        # Apply Changes: row 0 gets a free key, which types at once. Taking
+        # the layout that the open list shows, with Enter, keeps the edit.
         self.click_control(window, MODIFY)
         window = tessik.wait_for_window(lambda w: control(w, CANCEL)["enabled"])
         window = self.pick_key(tessik, window, 0, last)
         self.assertEqual(self.keys(window)[0], FREE_KEY)
+        self.click_control(window, LAYOUT_LIST)
+        window = tessik.wait_for_window(lambda w: control(w, LAYOUT_LIST)["dropped"])
+        self.assertTrue(control(window, LAYOUT_LIST)["dropped"], "the layout list opens")
+        self.session.input.key("Return")
+        window = tessik.wait_for_window(lambda w: not control(w, LAYOUT_LIST)["dropped"])
+        self.assertEqual(control(window, LAYOUT_LIST)["items"][
+            control(window, LAYOUT_LIST)["selected"]], "Mine")
+        self.assertEqual(self.keys(window)[0], FREE_KEY)
+        self.assertTrue(control(window, CANCEL)["enabled"], "still modifying")
         self.click_control(window, MODIFY)
         window = tessik.wait_for_window(lambda w: not control(w, CANCEL)["enabled"])
         self.assertEqual(window["boxes"], [])

@@ -103,7 +103,7 @@ TEST(CliLayout, ImportReplacesTheWholeFileAndWritesNothingWhenItFails) {
                                     "K\", \"k \"); the 57 key labels are listed"))
         << run.err;
     EXPECT_EQ(ReadFile(target), "old");
-    EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target)));
+    EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target, target.rfind('/') + 1)));
 
     // A missing target is not created either.
     std::filesystem::remove(target);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace tessik::test {
 namespace {
 
@@ -166,19 +168,60 @@ TEST_F(EngineComposition, HasantaKeyRightAfterAHasantaTypesZeroWidthNonJoiner) {
     EXPECT_EQ(rig.TargetText(), u"\u0995\u09CD\u200C\u09CD\u200C\u09BE\u09CD\u09CD\u09AF");
 }
 
-// Only straight after its own hasanta: a key typed in between that went on
-// (a space, Backspace) leaves the hasanta key a hasanta, whose vowel rule
-// then works; a modifier alone does not count.
-TEST_F(EngineComposition, KeysThatWentOnInBetweenKeepTheHasantaKeyAHasanta) {
-    rig.Type({"k ", "h "});
-    EXPECT_TRUE(rig.KeyDown(vk::Space).Passed());
-    EXPECT_EQ(rig.Press("h ").injected, Units{bn::Hasanta});
-    EXPECT_EQ(rig.Press("a ").injected, (Units{bn::SignAa, kBs, kBs, bn::LetterAa}));
-    // Nor does the hasanta's own character coming back through the hook.
-    rig.Type({"k ", "h "});
-    EXPECT_TRUE(rig.KeyDown(vk::LeftShift).Passed());
-    rig.engine.KeyboardHookProc(0, msg::KeyDown, KeyEvent{vk::Packet, nullptr, true});
-    EXPECT_EQ(rig.Press("h ").injected, Units{bn::Zwnj});
+// Only straight after its own hasanta: whatever interrupts the keys typed
+// one after the other leaves the hasanta key a hasanta, whose vowel rule then
+// works. A modifier alone, a key-up and this program's own characters coming
+// back do not interrupt.
+TEST(EngineExplicitHasanta, PairsOnlyKeysTypedOneAfterTheOther) {
+    constexpr WindowHandle kEditor = 0x10, kOther = 0x20;
+    using Event = std::function<void(EngineRig&)>;
+    const auto hook = [](uintptr_t message, uint32_t key, bool own = false) -> Event {
+        return [=](EngineRig& rig) {
+            rig.engine.KeyboardHookProc(0, message, KeyEvent{key, nullptr, own});
+        };
+    };
+    const Event withControl = [](EngineRig& rig) {
+        rig.keys.Hold(vk::Control);
+        rig.KeyDown('C');
+        rig.keys.Hold(vk::Control, false);
+    };
+    const Event otherWindow = [](EngineRig& rig) { rig.foreground.foreground = kOther; };
+    // Columns: what comes between two presses of the hasanta key, whether the
+    // second still types the joiner.
+    const struct {
+        const char* between;
+        Event event;
+        bool paired;
+    } cases[] = {
+        {"nothing", [](EngineRig&) {}, true},
+        {"Shift alone", hook(msg::KeyDown, vk::LeftShift), true},
+        {"Alt alone", hook(msg::SysKeyDown, vk::LeftMenu), true},
+        {"the hasanta coming back", hook(msg::KeyDown, vk::Packet, true), true},
+        {"a key-up", hook(msg::KeyUp, vk::Space), true},
+        {"Space", hook(msg::KeyDown, vk::Space), false},
+        {"Backspace", hook(msg::KeyDown, vk::Back), false},
+        {"another program's character", hook(msg::KeyDown, vk::Packet), false},
+        {"Alt+Tab", hook(msg::SysKeyDown, vk::Tab), false},
+        {"Alt+F", hook(msg::SysKeyDown, 'F'), false},
+        {"F10", hook(msg::SysKeyDown, 0x79), false},
+        {"Ctrl+C", withControl, false},
+        {"a click into another window", otherWindow, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.between);
+        EngineRig rig;
+        rig.Use(kTypingLayout);
+        rig.foreground.foreground = kEditor;
+        rig.Type({"k ", "h "});
+        c.event(rig);
+        if (c.paired) {
+            EXPECT_EQ(rig.Press("h ").injected, Units{bn::Zwnj});
+            EXPECT_EQ(rig.Press("a ").injected, Units{bn::SignAa});
+        } else {
+            EXPECT_EQ(rig.Press("h ").injected, Units{bn::Hasanta});
+            EXPECT_EQ(rig.Press("a ").injected, (Units{bn::SignAa, kBs, kBs, bn::LetterAa}));
+        }
+    }
 }
 
 TEST_F(EngineComposition, RephAroundAnExplicitHasanta) {

@@ -208,7 +208,8 @@ TEST(EngineDispatch, CapsLockDoesNotChangeTheSlot) {
 }
 
 TEST(EngineDispatch, KeysPassWithAWindowsKeyOrIntoWindowsThatMustNotBeTranslated) {
-    constexpr WindowHandle kOther = 0x10, kOwn = 0x20, kElevated = 0x30;
+    constexpr WindowHandle kOther = 0x10, kOwn = 0x20, kElevated = 0x30, kOtherUser = 0x40,
+                           kLowIntegrity = 0x50;
     // Columns: key held (0 for none), foreground window, whether B is typed.
     const struct {
         int held;
@@ -220,13 +221,18 @@ TEST(EngineDispatch, KeysPassWithAWindowsKeyOrIntoWindowsThatMustNotBeTranslated
         {vk::RightWindows, kOther, false},
         {0, kOwn, false},
         {0, kElevated, false},
+        // A process whose token cannot be read is not taken for an elevated one.
+        {0, kOtherUser, true},
+        {0, kLowIntegrity, true},
         {0, 0, true},
         {0, kOther, true},
     };
     EngineRig rig;
     rig.Use(LetterLayout());
     rig.foreground.ownWindows = {kOwn};
-    rig.foreground.elevatedWindows = {kElevated};
+    rig.foreground.integrityLevels = {{kOther, FakeForegroundWindow::kMediumIntegrity},
+                                      {kElevated, FakeForegroundWindow::kHighIntegrity},
+                                      {kLowIntegrity, 0x1000}};
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "held " << c.held << ", window " << c.foreground);
         rig.keys.Hold(c.held);
@@ -242,8 +248,8 @@ TEST(EngineDispatch, KeysPassWithAWindowsKeyOrIntoWindowsThatMustNotBeTranslated
         rig.keys.Hold(c.held, false);
     }
 
-    // Each window is judged once, when it comes to the foreground, not on
-    // every key.
+    // Each window's process is looked at once, when the window comes to the
+    // foreground, not on every key.
     const int judged = rig.foreground.judgements;
     for (int i = 0; i < 3; ++i)
         rig.Press('B');

@@ -28,7 +28,7 @@ const Layout kLayout = {
 
 // Re-enters the hook the way the system does while a batch is delivered: a
 // key-down and a key-up for each item, Backspace as VK_BACK and every
-// character as VK_PACKET.
+// character as VK_PACKET, each marked as this program's own.
 class EngineReentrancy : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -38,7 +38,8 @@ protected:
             const uint32_t key = unit == kBs ? vk::Back : vk::Packet;
             const std::size_t passedBefore = rig.hookChain.calls.size();
             for (uintptr_t message : {msg::KeyDown, msg::KeyUp}) {
-                const intptr_t result = rig.engine.KeyboardHookProc(0, message, KeyEvent{key});
+                const intptr_t result =
+                    rig.engine.KeyboardHookProc(0, message, KeyEvent{key, nullptr, true});
                 EXPECT_EQ(result, FakeHookChain::kPassedOn) << "re-entrant " << key;
             }
             ASSERT_EQ(rig.hookChain.calls.size(), passedBefore + 2);

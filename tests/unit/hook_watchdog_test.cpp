@@ -1,4 +1,5 @@
 #include "engine/HookLifecycle.h"
+#include "engine_fixtures.h"
 #include "platform/fake/FakeSystemHook.h"
 
 #include <gtest/gtest.h>
@@ -98,9 +99,10 @@ protected:
         }
     }
 
+    test::EngineRig rig;
     JournalSystemHook system;
     FakeKeyboardInputWatch keyboardInput;
-    HookLifecycle hooks{system, keyboardInput, kMainWindow};
+    HookLifecycle hooks{rig.engine, system, keyboardInput, kMainWindow};
     HookWatchdog& watchdog = hooks.Watchdog();
     bool hookGetsKeys = true;
     EventTime systemStampDelay = 0;
@@ -268,6 +270,21 @@ TEST_F(HookWatchdogTest, WatchingFollowsTheHooksLife) {
     hooks.InstallHook();
     EXPECT_TRUE(hooks.IsHookInstalled());
     EXPECT_FALSE(watchdog.IsWatching());
+}
+
+// Keys typed while the hook was not there (the system default, or a hook
+// that the system had taken away) came between the keys it saw.
+TEST_F(HookWatchdogTest, EachInstallationInterruptsTheKeysTypedOneAfterTheOther) {
+    rig.Use({{"h ", test::bn::Hasanta}});
+    const std::vector<uint16_t> hasanta{test::bn::Hasanta}, joiner{test::bn::Zwnj};
+    rig.Press("h ");
+    EXPECT_EQ(rig.Press("h ").injected, joiner);
+    rig.Press("h ");
+    hooks.InstallHook();
+    EXPECT_EQ(rig.Press("h ").injected, hasanta);
+    hooks.ReinstallHook();
+    EXPECT_EQ(rig.Press("h ").injected, hasanta);
+    EXPECT_EQ(rig.Press("h ").injected, joiner);
 }
 
 } // namespace

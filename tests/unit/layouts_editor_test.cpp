@@ -54,12 +54,24 @@ std::optional<std::string> Problem(const std::string& name,
     return FileNameProblem(name, "C:\\Tessik\\Layouts\\" + name, codePage);
 }
 
+std::string Forbidden(char character) {
+    return std::string("The layout name contains '") + character +
+           "', and that cannot be used in a file name. A layout name cannot contain any of the "
+           "following characters:\r\\ / : * ? \" < > |";
+}
+
 TEST(LayoutNameTest, RefusesWhatCannotBeAPlainFileInTheLayoutsFolder) {
-    const std::string forbidden =
-        "A layout name cannot contain any of the following characters:\r\\ / : * ? \" < > |";
-    for (const std::string& name : Names{"a/b", "..\\Default", "C:Mine", "a*", "a?", "say \"hi\"",
-                                         "<a>", "a|b", "Mine:stream"})
-        EXPECT_EQ(Problem(name), forbidden) << name;
+    for (const auto& [name, character] :
+         std::vector<std::pair<std::string, char>>{{"a/b", '/'},
+                                                   {"..\\Default", '\\'},
+                                                   {"C:Mine", ':'},
+                                                   {"a*", '*'},
+                                                   {"a?", '?'},
+                                                   {"say \"hi\"", '"'},
+                                                   {"<a>", '<'},
+                                                   {"a|b", '|'},
+                                                   {"Mine:stream", ':'}})
+        EXPECT_EQ(Problem(name), Forbidden(character)) << name;
 
     for (const std::string& name :
          Names{"tab\there", std::string("nul\0l", 5), "line\rbreak", "\x7F", "c1 \x81 control"})
@@ -109,10 +121,55 @@ TEST(LayoutNameTest, JudgesCharactersOfTheCodePageAndNamesTheOneRefused) {
               "The layout name contains the bytes 0x81 0x20, which are" + noCharacter);
     EXPECT_EQ(Problem("x\xA0", doubleByte),
               "The layout name contains the byte 0xA0, which is" + noCharacter);
-    EXPECT_NE(Problem("a\\\x95\x5C", doubleByte).value_or("").find("following characters"),
-              std::string::npos);
+    EXPECT_EQ(Problem("a\\\x95\x5C", doubleByte), Forbidden('\\'));
     EXPECT_NE(Problem("\x95\x5C.", doubleByte).value_or("").find("end with a blank or a dot"),
               std::string::npos);
+
+    // Nor is a trail byte 0x5C where the temporary file's name is cut off.
+    FakeAnsiCodePage codePage;
+    codePage.page = doubleByte;
+    const std::string path = "C:\\Tessik\\Layouts\\\x95\x5C";
+    EXPECT_EQ(TemporaryPathFor(path, codePage.NameStart(path)),
+              "C:\\Tessik\\Layouts\\~\x95\x5C.tmp");
+}
+
+// Windows set to UTF-8 has no lead bytes and takes none of the flags that
+// the round trip asks the other code pages for.
+TEST(LayoutNameTest, JudgesUtf8NamesByTheirSequences) {
+    const auto utf8 = FakeAnsiCodePage::Page::Utf8;
+    const std::string aa = "\xE0\xA6\x86"; // U+0986 BENGALI LETTER AA
+    for (const std::string& name :
+         Names{"Mine", "  Mine", "caf\xC3\xA9", "Rahim\xE2\x80\x99s",
+               aa + "\xE0\xA6\xAE\xE0\xA6\xBE\xE0\xA6\xB0", "\xF0\x9F\x98\x80"})
+        EXPECT_EQ(Problem(name, utf8), std::nullopt) << name;
+
+    const std::string end = " no character of the system's code page, and that cannot be used "
+                            "in a file name. Please give another name.";
+    EXPECT_EQ(Problem("a\x80", utf8), "The layout name contains the byte 0x80, which is" + end);
+    EXPECT_EQ(Problem("\xC0\xAF", utf8), "The layout name contains the byte 0xC0, which is" + end);
+    EXPECT_EQ(Problem("\xE0\xA6 x", utf8),
+              "The layout name contains the bytes 0xE0 0xA6, which are" + end);
+    EXPECT_EQ(Problem("\xED\xA0\x80", utf8),
+              "The layout name contains the bytes 0xED 0xA0 0x80, which are" + end);
+    EXPECT_EQ(Problem("next\xC2\x85line", utf8),
+              "The layout name contains the control character U+0085, and that cannot be used "
+              "in a file name. Please give another name.");
+    EXPECT_EQ(Problem(aa + "/" + aa, utf8), Forbidden('/'));
+    EXPECT_NE(Problem(aa + ".", utf8).value_or("").find("end with a blank or a dot"),
+              std::string::npos);
+    EXPECT_NE(Problem("com\xC2\xB9.txt", utf8).value_or("").find("reserved by Windows"),
+              std::string::npos);
+
+    // The system counts the path in UTF-16 units, not in bytes.
+    const std::string folder = "C:\\Tessik\\Layouts\\";
+    std::string fits;
+    for (std::size_t i = 0; i < 259 - folder.size() - 5; ++i)
+        fits += aa;
+    FakeAnsiCodePage codePage;
+    codePage.page = utf8;
+    EXPECT_EQ(FileNameProblem(fits, folder + fits, codePage), std::nullopt);
+    EXPECT_EQ(FileNameProblem(fits + aa, folder + fits + aa, codePage),
+              "The layout name is too long. Please give a shorter name.");
 }
 
 TEST(LayoutNameTest, AcceptsOrdinaryNamesAsTyped) {
@@ -151,6 +208,32 @@ TEST(LayoutSaveFile, IsHiddenFromTheLayoutListUntilItTakesItsPlace) {
     FillLayoutList(refilled, files, "Layouts");
     EXPECT_EQ(refilled.Items(), (std::vector<std::string>{"Default", "Mine"}));
     EXPECT_EQ(files.files["Layouts/Mine"], "new");
+}
+
+// A save cut off (by a power loss) leaves its hidden temporary file behind.
+// The next save of the name clears such leftovers, however many have piled
+// up, and leaves visible files and the leftovers of other names alone.
+TEST(LayoutSaveFile, TheNextSaveOfANameRemovesTheHiddenLeftoversOfCutOffSaves) {
+    MemoryFileSystem files;
+    const auto leftover = [&files](const std::string& path) {
+        files.files[path] = "half";
+        files.hiddenFiles.insert(path);
+    };
+    leftover("Layouts/~Mine.tmp");
+    for (int attempt = 1; attempt < 100; ++attempt)
+        leftover("Layouts/~Mine~" + std::to_string(attempt) + ".tmp");
+    leftover("Layouts/~Other.tmp");
+    files.hiddenFiles.erase("Layouts/~Mine~7.tmp"); // someone's own file
+
+    auto file = files.OpenForCreating("Layouts/Mine");
+    file->Write(std::as_bytes(std::span("new", 3)));
+    file->Close();
+    EXPECT_EQ(files.files["Layouts/Mine"], "new");
+    std::vector<std::string> paths;
+    for (const auto& [path, content] : files.files)
+        paths.push_back(path);
+    EXPECT_EQ(paths, (std::vector<std::string>{"Layouts/Mine", "Layouts/~Mine~7.tmp",
+                                               "Layouts/~Other.tmp"}));
 }
 
 } // namespace

@@ -81,6 +81,15 @@ TEST_F(Controls, DropDownListSelectsByTextAndRaisesItsClick) {
     list.UserSelected(2);
     EXPECT_EQ(list.ListIndex(), 2);
     EXPECT_EQ(clicks, 3);
+    // The item already selected, picked again: a choice only where the list
+    // says so; the program's own selection always raises the event.
+    list.UserSelected(2);
+    EXPECT_EQ(clicks, 3);
+    list.SetListIndex(2);
+    EXPECT_EQ(clicks, 4);
+    list.repeatedPickIsChoice = true;
+    list.UserSelected(2);
+    EXPECT_EQ(clicks, 5);
 }
 
 TEST(DropDownChoices, EveryChoiceCountsOnceWhateverOrderTheNotificationsCome) {

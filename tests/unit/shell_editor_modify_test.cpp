@@ -56,6 +56,23 @@ TEST_F(ModifyLayout, TheDefaultLayoutIsNeitherEnteredNorApplied) {
     EXPECT_EQ(Press("a "), std::vector<uint16_t>{kKa});
 }
 
+// The layout list open in the native mode, the layout it shows taken again:
+// nothing is reloaded over the edits, and Apply writes them.
+TEST_F(ModifyLayout, ChoosingTheCurrentLayoutAgainKeepsTheEdits) {
+    window->ToggleInputMode();
+    ClickModify();
+    GiveKey(kRowKa, "a ");
+    const RowLabels edited = Table();
+    Choose("Phonetic");
+    EXPECT_EQ(Table(), edited);
+    EXPECT_EQ(State(), ModifyState(true));
+    ClickModify();
+    EXPECT_TRUE(NewMessages().empty());
+    // Typing and the table follow the file as Apply wrote it.
+    EXPECT_EQ(Press("a "), std::vector<uint16_t>{kKa});
+    EXPECT_EQ(Table(), edited);
+}
+
 TEST_F(ModifyLayout, EnteringChangesOnlyTheCaptionAndFourButtons) {
     ClickModify();
     EXPECT_EQ(State(), ModifyState(false));

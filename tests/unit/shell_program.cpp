@@ -54,7 +54,7 @@ MainWindow& Program::Start() {
     std::erase_if(hotKeySystem.hotKeys,
                   [](const auto& hotKey) { return hotKey.second.window == kMainWindow; });
     window.emplace(MainWindow::Platform{messages, tray, registry, files, application, desktop,
-                                        systemMenus, codePage, menus},
+                                        systemMenus, files.codePage, menus},
                    MainWindow::Modules{engine, hooks, hotKey},
                    MainWindow::Windows{kMainWindow, kHotkeyTarget},
                    MainWindow::Pictures{kTessikIcon, kEnglishIcon}, kLayouts, DisplayScale{});

@@ -7,7 +7,6 @@
 #include "engine/Engine.h"
 #include "engine/HookLifecycle.h"
 #include "engine/LayoutRecord.h"
-#include "platform/fake/FakeAnsiCodePage.h"
 #include "platform/fake/FakeDesktop.h"
 #include "platform/fake/FakeHotKeySystem.h"
 #include "platform/fake/FakeKeyboard.h"
@@ -78,7 +77,6 @@ protected:
     std::vector<std::string> KeyColumn() const;
 
     MemoryFileSystem files;
-    FakeAnsiCodePage codePage;
     FakeKeyState keys;
     FakeHookChain hookChain;
     RecordingInjector injector;
@@ -94,7 +92,7 @@ protected:
     FakeForegroundWindow foreground;
     Engine engine{{keys, hookChain, injector, files, foreground}, kLayouts};
     FakeKeyboardInputWatch keyboardInput;
-    HookLifecycle hooks{systemHook, keyboardInput, kMainWindow};
+    HookLifecycle hooks{engine, systemHook, keyboardInput, kMainWindow};
     HotKey hotKey{hotKeySystem};
     std::optional<MainWindow> window;
 };

@@ -76,30 +76,42 @@ TEST_F(StartUp, AStoredLayoutThatIsGoneOrEmptyFallsBackToDefault) {
     }
 }
 
-TEST_F(StartUp, WithoutALayoutsFolderStartUpGoesOnAndTheFirstSaveMakesTheFolder) {
-    files.files.clear();
-    files.missingFolders.insert(kLayouts);
-    MainWindow& w = Start();
+// The first layout saved becomes the current one: there was none to show.
+TEST_F(StartUp, WithoutLayoutsStartUpGoesOnAndTheFirstSaveMakesTheFolderAndTheLayout) {
+    for (const bool folderMissing : {true, false}) {
+        SCOPED_TRACE(folderMissing ? "no Layouts folder" : "an empty Layouts folder");
+        files.files.clear();
+        if (folderMissing)
+            files.missingFolders.insert(kLayouts);
+        messages.shown.clear();
+        tray.Restart();
+        engine.SelectLayout({});
+        MainWindow& w = Start();
 
-    // As with a folder of no layouts: the one report of the missing layout.
-    EXPECT_EQ(w.cmbLayouts.ListCount(), 0);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, InternalErrorText(383));
-    EXPECT_EQ(w.lstTessikLetters.RowCount(), 55);
-    EXPECT_EQ(tray.icons.size(), 1u);
-    EXPECT_EQ(hotKeySystem.hotKeys.size(), 1u);
+        // The one report of the missing layout.
+        EXPECT_EQ(w.cmbLayouts.ListCount(), 0);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text, InternalErrorText(383));
+        EXPECT_EQ(w.lstTessikLetters.RowCount(), 55);
+        EXPECT_EQ(tray.icons.size(), 1u);
+        EXPECT_EQ(hotKeySystem.hotKeys.size(), 1u);
 
-    w.cmdNew.Click();
-    for (int row = 0; row < w.lstTessikLetters.RowCount(); ++row)
-        w.lstTessikLetters.SetRowText(row, std::string(kPickerLabels[row]));
-    w.txtLayoutName.SetText("Mine");
-    w.cmdSave.Click();
-    // Back in the browse state the table shows the current layout, and
-    // there is none: its file is not found, as with an empty folder.
-    EXPECT_EQ(messages.shown.back().text, InternalErrorText(53));
-    EXPECT_TRUE(files.missingFolders.empty());
-    EXPECT_EQ(files.files.count(LayoutPath("Mine")), 1u);
-    EXPECT_EQ(w.cmbLayouts.Items(), std::vector<std::string>{"Mine"});
+        w.cmdNew.Click();
+        for (int row = 0; row < w.lstTessikLetters.RowCount(); ++row)
+            w.lstTessikLetters.SetRowText(row, std::string(kPickerLabels[row]));
+        w.txtLayoutName.SetText("Mine");
+        w.cmdSave.Click();
+        EXPECT_EQ(messages.shown.size(), 1u) << messages.shown.back().text;
+        EXPECT_TRUE(files.missingFolders.empty());
+        EXPECT_EQ(files.files.count(LayoutPath("Mine")), 1u);
+        EXPECT_EQ(w.cmbLayouts.Items(), std::vector<std::string>{"Mine"});
+        EXPECT_EQ(w.cmbLayouts.Text(), "Mine");
+        EXPECT_EQ(engine.CurrentLayoutName(), "Mine");
+        EXPECT_EQ(StoredKeyLayout(), "Mine");
+        EXPECT_EQ(w.lstTessikLetters.Row(12).subItemText, kPickerLabels[12]);
+        EXPECT_FALSE(w.cmdSave.Enabled());
+        window.reset();
+    }
 }
 
 TEST_F(StartUp, ASecondCopyHandsOverToTheFirstAndEnds) {

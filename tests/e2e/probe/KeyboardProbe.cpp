@@ -49,7 +49,8 @@ public:
         HWND window = CreateWindowExA(0, "STATIC", "Keyboard probe", WS_OVERLAPPED, 0, 0, 100, 100,
                                       nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         Win32KeyboardInputWatch keyboardInput;
-        HookLifecycle hooks(systemHook_, keyboardInput, reinterpret_cast<WindowHandle>(window));
+        HookLifecycle hooks(engine_, systemHook_, keyboardInput,
+                            reinterpret_cast<WindowHandle>(window));
         systemHook_.ReportHookCallsTo(&hooks.Watchdog());
         hooks.InstallHook();
 
