@@ -1,13 +1,16 @@
-// Phonetic typing: the renderer (Latin keys to Bengali) and the spelling of
-// the letter table's rows.
+// Phonetic typing: the renderer (Latin keys to Bengali), the word state that
+// injects only the changed tail, and the spelling of the letter table's rows.
 
-#include "engine/PhoneticRenderer.h"
+#include "engine/PhoneticWord.h"
 #include "layouts/RowTable.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tessik {
 namespace {
@@ -92,6 +95,103 @@ TEST(PhoneticRenderer, RendersEachPieceEachRuleAndTheWorkedExamples) {
 TEST(PhoneticRenderer, ReadsOnlyTheKeysAWordHolds) {
     const std::string keys(kMaxWordKeys + 5, 'k');
     EXPECT_EQ(RenderPhonetic(keys).View(), RenderPhonetic(keys.substr(0, kMaxWordKeys)).View());
+}
+
+// What a text box shows after the batches: a Backspace takes one unit off.
+void Apply(const InjectionBatch& batch, std::u16string& box) {
+    for (const uint16_t unit : batch) {
+        if (unit != InjectionBatch::kBackspace)
+            box += static_cast<char16_t>(unit);
+        else if (!box.empty())
+            box.pop_back();
+    }
+}
+
+struct WordCase {
+    const char* keys; // '\b' is Backspace
+    std::vector<std::u16string> batches; // u'\b' is Backspace
+};
+
+TEST(PhoneticWord, InjectsOnlyTheChangedTail) {
+    const WordCase cases[] = {
+        {"kh", {u"ক", u"\bখ"}},
+        {"kt", {u"ক", u"্ত"}},
+        {"kh\b", {u"ক", u"\bখ", u"\bক"}},
+        // Nothing injected yet, so no Backspace.
+        {"`k", {u"", u"ক"}},
+        {"t``", {u"ত", u"", u"\bৎ"}},
+        {"rang\b\bi", {u"র", u"া", u"ন", u"\bং", u"\bন", u"\b", u"ই"}},
+        {"ranga", {u"র", u"া", u"ন", u"\bং", u"\bঙা"}},
+    };
+    for (const WordCase& c : cases) {
+        PhoneticWord word;
+        std::vector<std::u16string> batches;
+        for (const char* key = c.keys; *key; ++key) {
+            InjectionBatch batch;
+            if (*key == '\b')
+                EXPECT_TRUE(word.Backspace(batch));
+            else
+                word.Type(*key, batch);
+            batches.emplace_back(batch.begin(), batch.end());
+        }
+        EXPECT_EQ(batches, c.batches) << c.keys;
+    }
+}
+
+TEST(PhoneticWord, EndsAWordThatWouldOutgrowItsKeysAndNeverEditsAnEndedWord) {
+    PhoneticWord word;
+    std::u16string box;
+    InjectionBatch batch;
+    EXPECT_FALSE(word.Backspace(batch));
+    for (std::size_t i = 0; i < kMaxWordKeys; ++i) {
+        word.Type('k', batch);
+        Apply(std::exchange(batch, {}), box);
+    }
+    const std::u16string full = box;
+    word.Type('a', batch);
+    EXPECT_EQ(std::u16string(batch.begin(), batch.end()), u"আ");
+    EXPECT_EQ(word.Keys(), "a");
+    EXPECT_TRUE(word.Backspace(batch));
+    EXPECT_FALSE(word.Backspace(batch));
+    Apply(batch, box);
+    EXPECT_EQ(box, full);
+
+    word.Type('k', batch = {});
+    word.End();
+    EXPECT_TRUE(word.Empty());
+    EXPECT_FALSE(word.Backspace(batch = {}));
+    word.Type('h', batch = {});
+    EXPECT_EQ(std::u16string(batch.begin(), batch.end()), u"হ");
+}
+
+// Random words typed key by key, with Backspaces: after every key the text
+// box holds the text before the word and the rendering of the word so far.
+TEST(PhoneticWord, TheTargetAlwaysHoldsTheRenderingOfTheKeysSoFar) {
+    const std::string_view alphabet = "abcdefghijklmnopqrstuvwxyz"
+                                      "ABCDEFGHIJKLMNOPQRSTUVWXYZ`,.:^";
+    std::mt19937 random(18);
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::uniform_int_distribution<int> percent(0, 99);
+    const std::u16string before = u"«";
+    PhoneticWord word;
+    for (int words = 0; words < 3000; ++words) {
+        std::u16string box = before;
+        std::string keys;
+        while (keys.size() < kMaxWordKeys && percent(random) >= 5) {
+            InjectionBatch batch;
+            if (percent(random) < 15) {
+                EXPECT_EQ(word.Backspace(batch), !keys.empty());
+                if (!keys.empty())
+                    keys.pop_back();
+            } else {
+                keys += alphabet[pick(random)];
+                word.Type(keys.back(), batch);
+            }
+            Apply(batch, box);
+            ASSERT_EQ(box, before + std::u16string(RenderPhonetic(keys).View())) << keys;
+        }
+        word.End();
+    }
 }
 
 TEST(PhoneticSpelling, SpellsEveryRowWithTheFirstPieceThatTypesItAlone) {
