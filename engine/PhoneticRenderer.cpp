@@ -95,7 +95,9 @@ RenderedWord RenderPhonetic(std::string_view keys) {
         if (piece) {
             before = RenderPiece(*piece, before, next, out);
         } else {
-            out.Append(static_cast<char16_t>(static_cast<unsigned char>(keys[at])));
+            // Only a printable key: a control character could be a Backspace.
+            if (keys[at] > ' ' && keys[at] < 0x7F)
+                out.Append(static_cast<char16_t>(keys[at]));
             before = Before::Mark;
         }
         at += length;

@@ -40,7 +40,8 @@ private:
 // the order typed (case as typed; only the first kMaxWordKeys are read). The
 // keys are split from the left into the longest pieces of the scheme; each
 // piece then types the form that its neighbours call for. A key that no
-// piece names types itself.
+// piece names types itself if it is printable ASCII, else nothing, and
+// nothing joins it.
 RenderedWord RenderPhonetic(std::string_view keys);
 
 } // namespace tessik

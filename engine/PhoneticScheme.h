@@ -62,7 +62,7 @@ constexpr std::size_t PieceUnits(const SchemePiece& piece) {
 constexpr std::size_t kMaxPieceKeys =
     std::ranges::max(kSchemePieces, {}, [](const SchemePiece& p) { return p.latin.size(); })
         .latin.size();
-// A key that no piece names is typed as itself: one unit.
+// A key that no piece names types at most itself: one unit.
 constexpr std::size_t kMaxPieceUnits =
     std::max<std::size_t>(1, PieceUnits(std::ranges::max(kSchemePieces, {}, PieceUnits)));
 
