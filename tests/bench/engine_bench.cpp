@@ -1,10 +1,11 @@
 // Time and heap allocations of one key-down through the keyboard hook with a
-// layout loaded and the injections going nowhere, and the time to load a
-// layout file of 55 records.
+// layout loaded and the injections going nowhere, of one key of a word typed
+// with the phonetic scheme, and the time to load a layout file of 55 records.
 
 #include "allocation_counter.h"
 
 #include "engine/Engine.h"
+#include "engine/PhoneticWord.h"
 #include "platform/fake/FakeKeyboard.h"
 #include "platform/fake/MemoryFileSystem.h"
 
@@ -136,6 +137,24 @@ void KeyDownPassedOn(benchmark::State& state) {
     MeasureKeyDowns(state, 1, [&] { bench.KeyDown(vk::Space); });
 }
 
+// A twelve-key word (বিশ্ববিদ্যাল) typed key by key with the phonetic scheme,
+// then ended: every key renders the word so far again and injects what
+// changed. The word state alone, without the hook's dispatch.
+void KeyDownPhoneticWord(benchmark::State& state) {
+    constexpr std::string_view kWord = "bishbobidyal";
+    static_assert(kWord.size() == 12);
+    PhoneticWord word;
+    NullInjector injector;
+    MeasureKeyDowns(state, static_cast<int>(kWord.size()), [&] {
+        for (const char key : kWord) {
+            InjectionBatch batch;
+            word.Type(key, batch);
+            injector.Inject(batch);
+        }
+        word.End();
+    });
+}
+
 void LoadKeyMapOf55Records(benchmark::State& state) {
     EngineOnNullSinks bench;
     const std::size_t allocationsBefore = AllocationCount();
@@ -151,6 +170,7 @@ BENCHMARK(KeyDownVowelSignAfterHasanta);
 BENCHMARK(KeyDownHasantaTwice);
 BENCHMARK(KeyDownRephBeforeConjunct);
 BENCHMARK(KeyDownPassedOn);
+BENCHMARK(KeyDownPhoneticWord);
 BENCHMARK(LoadKeyMapOf55Records);
 
 } // namespace
