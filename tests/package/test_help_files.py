@@ -28,7 +28,9 @@ KEY_PHRASES = {
         "New Layout", "Save", "Apply Changes", "Cancel", "Delete", "Layouts",
         "Please spacify all the characters", "You cannot modify the 'Default' layout.",
         "You cannot delete the 'Default' layout.", "Do you really want to delete this layout?",
-        "tessik-cli layout export Default -o Mine.txt", "tessik-cli layout import Mine.txt Mine"],
+        "tessik-cli layout export Default -o Mine.txt", "tessik-cli layout import Mine.txt Mine",
+        "Phonetic", "You cannot modify the 'Phonetic' layout.",
+        "You cannot delete the 'Phonetic' layout.", "tessik-cli layout show Phonetic"],
     "Writing Rules.chm": [
         "hasanta", "explicit hasanta", "ya-phala", "ra-phala", "reph", "khanda ta", "danda", "taka", "৳",
         "anusvara", "candrabindu", "Backspace", "Phonetic typing", "longest spelling"],
