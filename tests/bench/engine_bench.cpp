@@ -1,11 +1,10 @@
 // Time and heap allocations of one key-down through the keyboard hook with a
-// layout loaded and the injections going nowhere, of one key of a word typed
-// with the phonetic scheme, and the time to load a layout file of 55 records.
+// layout file loaded or with the phonetic layout current, the injections
+// going nowhere, and the time to load a layout file of 55 records.
 
 #include "allocation_counter.h"
 
 #include "engine/Engine.h"
-#include "engine/PhoneticWord.h"
 #include "platform/fake/FakeKeyboard.h"
 #include "platform/fake/MemoryFileSystem.h"
 
@@ -137,22 +136,23 @@ void KeyDownPassedOn(benchmark::State& state) {
     MeasureKeyDowns(state, 1, [&] { bench.KeyDown(vk::Space); });
 }
 
-// A twelve-key word (বিশ্ববিদ্যাল) typed key by key with the phonetic scheme,
-// then ended: every key renders the word so far again and injects what
-// changed. The word state alone, without the hook's dispatch.
+// A twelve-key word (বিশ্ববিদ্যাল) typed key by key with the phonetic layout,
+// then ended as a click ends it: every key renders the word so far again
+// and injects what changed, 14 injections in all ("h" erases স for শ, "o"
+// types nothing, "b" and "y" join with the hasanta).
 void KeyDownPhoneticWord(benchmark::State& state) {
     constexpr std::string_view kWord = "bishbobidyal";
     static_assert(kWord.size() == 12);
-    PhoneticWord word;
-    NullInjector injector;
+    EngineOnNullSinks bench;
+    bench.engine.SelectLayout(kPhoneticLayoutName);
+    bench.engine.LoadKeyMap();
     MeasureKeyDowns(state, static_cast<int>(kWord.size()), [&] {
-        for (const char key : kWord) {
-            InjectionBatch batch;
-            word.Type(key, batch);
-            injector.Inject(batch);
-        }
-        word.End();
+        for (const char key : kWord)
+            bench.KeyDown(static_cast<uint32_t>(vk::LetterA + (key - 'a')));
+        bench.engine.InterruptKeySequence();
     });
+    if (bench.injector.delivered != 14 * static_cast<std::size_t>(state.iterations()))
+        state.SkipWithError("the word did not type as spelled");
 }
 
 void LoadKeyMapOf55Records(benchmark::State& state) {
