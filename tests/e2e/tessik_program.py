@@ -276,7 +276,13 @@ class TessikWindowTestCase(unittest.TestCase):
         the mode, the double-click shows the window and the last release
         switches back. The window is ready for keys only after that last
         switch, which the layout list tells: it is open only in the native
-        mode."""
+        mode.
+
+        The Wine desktop's taskbar, which holds the tray, takes the X
+        keyboard focus for the click, and may take it after Wine has given
+        it to the window it brought to the front: the keys typed next would
+        go to the taskbar. Without a window manager to give the focus to the
+        window in front, the test gives it."""
         native = tessik.tray_icon() == NATIVE
         tessik.double_click_tray_icon()
         window = tessik.wait_for_window(
@@ -285,4 +291,5 @@ class TessikWindowTestCase(unittest.TestCase):
         self.assertTrue(window["visible"] and window["active"], "double-click shows the window")
         self.assertEqual(control(window, LAYOUT_LIST_CONTROL)["enabled"], native,
                          "the double-click leaves the mode as it was")
+        self.session.input.focus_window_named("Tessik")
         return window

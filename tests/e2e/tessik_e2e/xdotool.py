@@ -1,6 +1,7 @@
 """Real keyboard and mouse input on the test's display, through XTest."""
 
 import os
+import re
 import subprocess
 
 
@@ -10,6 +11,21 @@ class Xdotool:
 
     def _run(self, *arguments: str) -> None:
         subprocess.run(["xdotool", *arguments], env=self._environment, check=True, timeout=120)
+
+    def _output(self, *arguments: str) -> str:
+        return subprocess.run(["xdotool", *arguments], env=self._environment, check=True,
+                              capture_output=True, text=True, timeout=120).stdout
+
+    def focus_window_named(self, name: str) -> None:
+        """Gives the X keyboard focus to the largest shown window called
+        `name`, as a window manager gives it to the window in front, and
+        waits until it has it."""
+        def area(window: str) -> int:
+            size = re.search(r"Geometry: (\d+)x(\d+)", self._output("getwindowgeometry", window))
+            return int(size.group(1)) * int(size.group(2))
+
+        windows = self._output("search", "--onlyvisible", "--name", f"^{re.escape(name)}$").split()
+        self._run("windowfocus", "--sync", max(windows, key=area))
 
     def type(self, text: str, delay_ms: int = 12) -> None:
         """Types text as key presses, `delay_ms` apart."""
