@@ -12,6 +12,7 @@
 #include "platform/win32/Win32Keyboard.h"
 #include "platform/win32/Win32KeyboardInputWatch.h"
 #include "platform/win32/Win32MessageDialog.h"
+#include "platform/win32/Win32MouseHook.h"
 #include "platform/win32/Win32NotificationArea.h"
 #include "platform/win32/Win32PopupMenus.h"
 #include "platform/win32/Win32Registry.h"
@@ -86,7 +87,8 @@ int RunProgram() {
         {LoadProgramIcon(TESSIK_ICON_IMGTESSIK, GetSystemMetrics(SM_CXICON)), imgTessik});
 
     Win32KeyboardInputWatch keyboardInput;
-    HookLifecycle hooks(engine, systemHook, keyboardInput, window.Handle());
+    Win32MouseHook mouseHook;
+    HookLifecycle hooks(engine, systemHook, mouseHook, keyboardInput, window.Handle());
     systemHook.ReportHookCallsTo(&hooks.Watchdog());
 
     Win32HotKeySystem hotKeySystem;

@@ -29,6 +29,44 @@ bool IsModifierKey(uint32_t virtualKey) {
     }
 }
 
+// The characters that no layout changes: the Bengali digits, on the keypad
+// with or without Shift and on the digit row without it, and the rupee sign
+// on Shift+4. 0 for every other key.
+CodeValue FixedCharacter(int64_t key, bool shift) {
+    if (key >= vk::Numpad0 && key <= vk::Numpad0 + 9)
+        return kBengaliDigitZero + static_cast<CodeValue>(key - vk::Numpad0);
+    if (key >= vk::Digit0 && key <= vk::Digit0 + 9) {
+        if (!shift)
+            return kBengaliDigitZero + static_cast<CodeValue>(key - vk::Digit0);
+        if (key == vk::Digit0 + 4)
+            return kRupeeSign;
+    }
+    return 0;
+}
+
+// The Latin character that a key adds to a word typed phonetically, or 0
+// for a key that is no part of a word: the letters (Shift gives the
+// capital; Caps Lock does nothing), the grave accent, the comma and the
+// full stop, and with Shift the colon and the caret.
+char PhoneticKey(int64_t key, bool shift) {
+    if (key >= vk::LetterA && key <= vk::LetterA + 25)
+        return static_cast<char>((shift ? 'A' : 'a') + (key - vk::LetterA));
+    switch (key) {
+    case vk::Oem3Grave:
+        return shift ? 0 : '`';
+    case vk::OemComma:
+        return shift ? 0 : ',';
+    case vk::OemPeriod:
+        return shift ? 0 : '.';
+    case vk::Oem1Semicolon:
+        return shift ? ':' : 0;
+    case vk::Digit0 + 6:
+        return shift ? '^' : 0;
+    default:
+        return 0;
+    }
+}
+
 } // namespace
 
 Engine::Engine(Platform platform, std::string layoutsFolder)
@@ -41,6 +79,14 @@ std::string Engine::LayoutPath(const std::string& layoutName) const {
 void Engine::LoadKeyMap() {
     keyMap_.Clear();
     currentFileIsNotALayout_ = false;
+    // A word is typed with one layout. Between two layout files the hasanta
+    // pairing goes on as it always has; keys spelled phonetically come
+    // between the keys typed before and after them.
+    if (phoneticIsCurrent_) {
+        InterruptKeySequence();
+        return;
+    }
+    phoneticWord_.End();
     const auto file = platform_.files.OpenForReading(LayoutPath(currentLayoutName_));
     // Read aside and put in place at the end, so that a read error part-way
     // leaves the map empty rather than holding half a layout.
@@ -57,23 +103,27 @@ void Engine::LoadKeyMap() {
 intptr_t Engine::KeyboardHookProc(int32_t code, uintptr_t message, const KeyEvent& event) {
     // Keys held with Alt come as system key-downs (Alt+Tab, F10 too): never
     // translated, but keys in between like any other.
-    if (code == 0 && (message == msg::KeyDown || message == msg::SysKeyDown)) {
+    // The characters and Backspaces this program injected come back through
+    // the hook too, and go on: they are neither keys to translate nor keys
+    // in between.
+    if (code == 0 && (message == msg::KeyDown || message == msg::SysKeyDown) &&
+        !event.injectedByThisProgram) {
         InjectionBatch batch;
         if (message == msg::KeyDown && TranslateKey(event, batch)) {
             if (!batch.Empty())
                 platform_.injector.Inject(batch);
             return 1;
         }
-        // The characters this program injected come back through the hook
-        // too, and go on: they are not keys in between.
-        if (!event.injectedByThisProgram && !IsModifierKey(event.virtualKey))
+        if (!IsModifierKey(event.virtualKey))
             InterruptKeySequence();
     }
     return platform_.hookChain.CallNextHook(code, message, event);
 }
 
-void Engine::InterruptKeySequence() {
+void Engine::InterruptKeySequence() noexcept {
     composer_.KeySequenceInterrupted();
+    phoneticWord_.End();
+    digitJustTyped_ = false;
 }
 
 // Only "held now" counts: the "pressed since the last query" bit would still
@@ -111,32 +161,46 @@ bool Engine::TranslateKey(const KeyEvent& event, InjectionBatch& batch) {
         return false;
     const bool shift = HeldNow(vk::Shift);
     const auto key = static_cast<int64_t>(event.virtualKey);
+    if (phoneticIsCurrent_)
+        return TranslatePhoneticKey(key, shift, batch);
 
-    if (key >= vk::Numpad0 && key <= vk::Numpad0 + 9)
-        return TypeAndRecord(kBengaliDigitZero + static_cast<CodeValue>(key - vk::Numpad0), batch);
-    if (key >= vk::Digit0 && key <= vk::Digit0 + 9) {
-        const auto digit = static_cast<int>(key - vk::Digit0);
-        if (!shift)
-            return TypeAndRecord(kBengaliDigitZero + digit, batch);
-        switch (digit) {
-        case 3:
-            return TypeDigitRowShiftSlot(slot::Shift3, batch);
-        case 4:
-            return TypeAndRecord(kRupeeSign, batch);
-        case 6:
-            return TypeDigitRowShiftSlot(slot::Shift6, batch);
-        case 7:
-            return TypeDigitRowShiftSlot(slot::Shift7, batch);
-        default:
-            return false;
-        }
-    }
+    if (const CodeValue fixed = FixedCharacter(key, shift))
+        return TypeAndRecord(fixed, batch);
+    if (shift && key == vk::Digit0 + 3)
+        return TypeDigitRowShiftSlot(slot::Shift3, batch);
+    if (shift && key == vk::Digit0 + 6)
+        return TypeDigitRowShiftSlot(slot::Shift6, batch);
+    if (shift && key == vk::Digit0 + 7)
+        return TypeDigitRowShiftSlot(slot::Shift7, batch);
     if (key >= vk::LetterA && key <= vk::LetterA + 25) {
         const auto letter = static_cast<char>('A' + (key - vk::LetterA));
         return TypeLetterSlot(shift ? slot::ShiftLetter(letter) : slot::Letter(letter), batch);
     }
     if (key == vk::Oem5Backslash)
         return TypeLetterSlot(shift ? slot::ShiftBackslash : slot::Backslash, batch);
+    return false;
+}
+
+// The keys that spell go to the word, which injects what their key changes
+// in it. A digit or the rupee sign ends the word and is typed as with any
+// layout; a full stop right after a digit goes on as the decimal point
+// ("1.5"). Backspace takes the last key off the word while it has one.
+// Every other key goes on, and so ends the word.
+bool Engine::TranslatePhoneticKey(int64_t key, bool shift, InjectionBatch& batch) {
+    if (const char latin = PhoneticKey(key, shift)) {
+        if (latin == '.' && digitJustTyped_)
+            return false;
+        digitJustTyped_ = false;
+        phoneticWord_.Type(latin, batch);
+        return true;
+    }
+    if (key == vk::Back)
+        return phoneticWord_.Backspace(batch);
+    if (const CodeValue fixed = FixedCharacter(key, shift)) {
+        InterruptKeySequence();
+        digitJustTyped_ = fixed != kRupeeSign;
+        return TypeAndRecord(fixed, batch);
+    }
     return false;
 }
 

@@ -2,10 +2,10 @@
 
 namespace tessik {
 
-HookLifecycle::HookLifecycle(Engine& engine, SystemHook& system, KeyboardInputWatch& keyboardInput,
-                             WindowHandle mainWindow)
-    : engine_(engine), system_(system), keyboardInput_(keyboardInput), mainWindow_(mainWindow),
-      watchdog_(system, *this) {}
+HookLifecycle::HookLifecycle(Engine& engine, SystemHook& system, MouseHook& mouse,
+                             KeyboardInputWatch& keyboardInput, WindowHandle mainWindow)
+    : engine_(engine), system_(system), mouse_(mouse), keyboardInput_(keyboardInput),
+      mainWindow_(mainWindow), watchdog_(system, *this) {}
 
 HookLifecycle::~HookLifecycle() {
     StopWatching();
@@ -23,12 +23,28 @@ void HookLifecycle::InstallHook() {
     if (hookHandle_ != 0 && !watchdog_.IsWatching() &&
         keyboardInput_.Start(watchdog_, HookWatchdog::kCheckInterval))
         watchdog_.Start();
+    keyboardHookInPlace_ = hookHandle_ != 0;
+    FollowLayout();
 }
 
+// Keys typed in the system default go by the engine: the word is done.
 void HookLifecycle::RemoveHook() {
     StopWatching();
     if (IsHookInstalled())
         system_.Unhook(hookHandle_);
+    keyboardHookInPlace_ = false;
+    FollowLayout();
+    engine_.InterruptKeySequence();
+}
+
+void HookLifecycle::FollowLayout() {
+    const bool wanted = keyboardHookInPlace_ && engine_.PhoneticIsCurrent();
+    if (wanted && !IsMouseHookInstalled()) {
+        mouseHookHandle_ = mouse_.SetMouseHook(engine_);
+    } else if (!wanted && IsMouseHookInstalled()) {
+        mouse_.Unhook(mouseHookHandle_);
+        mouseHookHandle_ = 0;
+    }
 }
 
 // The watchdog reinstalls after keys that the lost hook did not see.
@@ -40,6 +56,12 @@ void HookLifecycle::ReinstallHook() {
     if (IsHookInstalled())
         system_.Unhook(hookHandle_);
     hookHandle_ = replacement;
+    if (!IsMouseHookInstalled())
+        return;
+    if (const uintptr_t mouseReplacement = mouse_.SetMouseHook(engine_)) {
+        mouse_.Unhook(mouseHookHandle_);
+        mouseHookHandle_ = mouseReplacement;
+    }
 }
 
 void HookLifecycle::StopWatching() {

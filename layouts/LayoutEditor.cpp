@@ -14,7 +14,10 @@ const char* const kApplyCaption = "&Apply Changes";
 
 const char* const kIncompleteTable = "Please spacify all the characters";
 const char* const kNoName = "Please give a name of the layout";
-const char* const kCannotModifyDefault = "You cannot modify the 'Default' layout.";
+
+std::string CannotModify(const std::string& name) {
+    return "You cannot modify the '" + name + "' layout.";
+}
 
 std::string DefinedMoreThanOnce(const std::string& label) {
     return "'" + label + "' is defined more than once.";
@@ -84,7 +87,9 @@ void LayoutEditor::Save() {
         c_.txtLayoutName.SetFocus();
         return;
     }
-    if (c_.cmbLayouts.Contains(name)) {
+    // The phonetic layout is listed, with or without a file, and has the
+    // name in every letter case.
+    if (c_.cmbLayouts.Contains(name) || IsReservedLayoutName(name)) {
         Inform(NameAlreadyExists(name));
         return;
     }
@@ -109,17 +114,19 @@ void LayoutEditor::Save() {
     // Without a current layout to show (there was none yet, or its file has
     // gone), the browse state shows the new one, which the next start
     // selects too.
-    if (!CurrentLayoutHasFile()) {
+    if (!CurrentLayoutIsThere()) {
         c_.cmbLayouts.SetText(name);
         window_.storeSelectedLayout();
     }
     Cancel();
 }
 
-// No name is no layout: its path would be the Layouts folder itself.
-bool LayoutEditor::CurrentLayoutHasFile() {
+// No name is no layout: its path would be the Layouts folder itself. The
+// phonetic layout is there without a file.
+bool LayoutEditor::CurrentLayoutIsThere() {
     const std::string& current = engine_.CurrentLayoutName();
-    return !current.empty() && files_.Exists(engine_.LayoutPath(current));
+    return engine_.PhoneticIsCurrent() ||
+           (!current.empty() && files_.Exists(engine_.LayoutPath(current)));
 }
 
 // False, with nothing written, when a file has taken the name since it was
@@ -141,8 +148,8 @@ void LayoutEditor::Modify() {
     // With no entry selected there is no layout to modify.
     if (c_.cmbLayouts.ListIndex() < 0)
         return;
-    if (c_.cmbLayouts.Text() == kDefaultLayoutName) {
-        Inform(kCannotModifyDefault);
+    if (IsBuiltInLayout(c_.cmbLayouts.Text())) {
+        Inform(CannotModify(c_.cmbLayouts.Text()));
         return;
     }
     if (c_.cmdModify.Caption() == kModifyCaption)

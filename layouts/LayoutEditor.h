@@ -65,7 +65,7 @@ public:
     // (there was no layout yet), so that the browse state has one to show.
     void Save();
     // Enters the modify state, or applies the table to the current layout's
-    // file and to typing at once; never for the built-in layout.
+    // file and to typing at once; never for a built-in layout.
     void Modify();
     // Leaves either editing state without writing, and shows the current
     // layout again.
@@ -75,7 +75,7 @@ private:
     void EnterModifyState();
     void Apply();
     bool WriteNewLayout(const std::string& path, const RowLabels& labels);
-    bool CurrentLayoutHasFile();
+    bool CurrentLayoutIsThere();
     bool PassesDuplicateLabelTest(const RowLabels& labels);
     void ClearKeys();
     void RefuseName(const std::string& message);

@@ -1,5 +1,6 @@
 #include "layouts/LetterTable.h"
 
+#include "engine/PhoneticScheme.h"
 #include "layouts/LayoutFile.h"
 #include "layouts/RowTable.h"
 #include "platform/RuntimeError.h"
@@ -64,6 +65,11 @@ void ShowLayoutFile(ListView& letters, FileSystem& files, const std::string& pat
         for (int row = 0; row < kRowCount; ++row)
             letters.SetRowText(row, {});
     }
+}
+
+void ShowPhoneticSpellings(ListView& letters) {
+    for (int row = 0; row < kRowCount; ++row)
+        letters.SetRowText(row, std::string(PhoneticSpelling(kRows[static_cast<std::size_t>(row)].code)));
 }
 
 } // namespace tessik

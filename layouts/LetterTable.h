@@ -42,4 +42,8 @@ void LabelPick(ListView& letters, ComboBox& picker);
 void ShowLayoutFile(ListView& letters, FileSystem& files, const std::string& path,
                     LayoutRecord& buffer);
 
+// Writes into each row the Latin that types its letter with the phonetic
+// layout on its own, so that the table teaches the scheme.
+void ShowPhoneticSpellings(ListView& letters);
+
 } // namespace tessik

@@ -6,11 +6,13 @@
 namespace tessik {
 
 // The characters that one key-down injects, in order. Fixed capacity, so the
-// keyboard hook never allocates: the longest sequence (a reph before a
-// three-consonant conjunct) is 12 items.
+// keyboard hook never allocates: the longest sequence of a layout (a reph
+// before a three-consonant conjunct) is 12 items; the change one key makes
+// to a word typed phonetically is at most 28 (engine/PhoneticWord.h shows
+// why and checks it against the capacity).
 class InjectionBatch {
 public:
-    static constexpr std::size_t kCapacity = 16;
+    static constexpr std::size_t kCapacity = 32;
     static constexpr uint16_t kBackspace = 8;
 
     // Adds a UTF-16 code; 8 is delivered as a press of Backspace. Codes

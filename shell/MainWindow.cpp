@@ -26,8 +26,11 @@ const char* const kHotKeyTaken =
     "Another program uses Ctrl+Alt+Space, so the hot key cannot switch 'Tessik' on and off.\r"
     "Click the 'Tessik' icon in the notification area to switch between 'Tessik' and 'System "
     "Default'.";
-const char* const kCannotDeleteDefault = "You cannot delete the 'Default' layout.";
 const char* const kDeleteQuestion = "Do you really want to delete this layout?";
+
+std::string CannotDelete(const std::string& name) {
+    return "You cannot delete the '" + name + "' layout.";
+}
 
 std::string NotALayoutFile(const std::string& name) {
     return "The file '" + name + "' in the Layouts folder is not a layout file: while it is " +
@@ -253,13 +256,17 @@ void MainWindow::ShowInternalError(int32_t errorNumber) {
 void MainWindow::ShowLayout() noexcept {
     RunHandler(platform_.messages, [this] {
         Engine& engine = modules_.engine;
-        ShowLayoutFile(lstTessikLetters, platform_.files,
-                       engine.LayoutPath(engine.CurrentLayoutName()), engine.RecordBuffer());
+        if (engine.PhoneticIsCurrent())
+            ShowPhoneticSpellings(lstTessikLetters);
+        else
+            ShowLayoutFile(lstTessikLetters, platform_.files,
+                           engine.LayoutPath(engine.CurrentLayoutName()), engine.RecordBuffer());
     });
 }
 
 void MainWindow::SelectLayout() {
     modules_.engine.SelectLayout(cmbLayouts.Text());
+    modules_.hooks.FollowLayout();
     // The icon shows the input mode, which a selection does not change: in
     // the system default nothing is translated, whatever layout is current.
     UpdateTrayIcon(nativeMode_ ? imgTessik.Picture() : imgEnglish.Picture());
@@ -278,8 +285,9 @@ void MainWindow::DeleteLayout() {
     // missing after the last deletion) there is no layout to delete.
     if (cmbLayouts.ListIndex() < 0)
         return;
-    if (cmbLayouts.Text() == kDefaultLayoutName) {
-        platform_.messages.Show(kCannotDeleteDefault, box::InformationOk, ApplicationTitle);
+    if (IsBuiltInLayout(cmbLayouts.Text())) {
+        platform_.messages.Show(CannotDelete(cmbLayouts.Text()), box::InformationOk,
+                                ApplicationTitle);
         return;
     }
     if (platform_.messages.Show(kDeleteQuestion, box::QuestionYesNo, ApplicationTitle) != box::Yes)

@@ -130,8 +130,9 @@ public:
     // picture brings the tip that names the current layout.
     void UpdateTrayIcon(IconHandle picture);
     void ShowInternalError(int32_t errorNumber);
-    // Shows the current layout's keys in the letter table; reports its own
-    // failures, and its callers go on in any case.
+    // Shows the current layout's keys in the letter table (the phonetic
+    // layout's spellings); reports its own failures, and its callers go on
+    // in any case.
     void ShowLayout() noexcept;
 
     const TrayIconRecord& TrayRecord() const { return trayRecord_; }

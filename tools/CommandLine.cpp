@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string_view>
 
 namespace tessik::cli {
@@ -26,7 +27,8 @@ constexpr const char* kUsage =
     "          keyboard with the native mode on and prints what the text box\n"
     "          holds; --trace prints what happened to each key instead.\n"
     "          TEXT - is the text on standard input. Without --layout it uses\n"
-    "          Layouts/Default beside tessik-cli.\n"
+    "          Layouts/Default beside tessik-cli; --layout Phonetic spells each\n"
+    "          word in Latin letters (amar sOnar bangla).\n"
     "          A token is zero or more of shift+ ctrl+ alt+, then a-z, 0-9,\n"
     "          num0-num9, backslash, space, enter, tab, backspace or vk:N.\n"
     "layout    show prints the key of each letter-table row in a layout file;\n"
@@ -37,7 +39,10 @@ constexpr const char* kUsage =
     "          each key types (SVG; open it in a web browser to see or print\n"
     "          it). -o writes to a file instead of standard output.\n"
     "FILE      a layout file; a bare name that the current folder has no file\n"
-    "          of is looked for in Layouts beside tessik-cli (--layout Default).\n";
+    "          of is looked for in Layouts beside tessik-cli (--layout Default).\n"
+    "          Phonetic is the built-in phonetic layout, which has no file:\n"
+    "          layout show lists the Latin that types each letter (./Phonetic\n"
+    "          is a file of that name).\n";
 
 // What each layout command takes besides its one FILE or TEXTFILE; its
 // usage line says the same.
@@ -114,12 +119,19 @@ std::string RunLayoutCommand(std::span<const std::string> args) {
         ImportLayoutText(parsed.file, *parsed.output, parsed.force);
         return "";
     }
-    const std::string layout = FindLayoutFile(parsed.file);
-    ExpectLayoutFile(layout);
-    const std::string output = DescribeLayoutFile(command, layout);
+    const std::optional<std::string> layout = FindLayoutFile(parsed.file);
+    if (!layout && command == "show")
+        return ShowPhoneticLayout();
+    if (!layout)
+        throw std::runtime_error(parsed.file +
+                                 " is the built-in phonetic layout and has no layout file "
+                                 "(tessik-cli layout show " + parsed.file +
+                                 " lists its spellings)");
+    ExpectLayoutFile(*layout);
+    const std::string output = DescribeLayoutFile(command, *layout);
     if (!parsed.output)
         return output;
-    RefuseToWriteOver(layout, *parsed.output);
+    RefuseToWriteOver(*layout, *parsed.output);
     // The bytes as they are, which a shell's redirection may not keep
     // (Windows PowerShell 5.1 writes UTF-16).
     WriteWholeFile(*parsed.output, output);

@@ -1,5 +1,6 @@
 #include "tools/LayoutArgument.h"
 
+#include "engine/Engine.h"
 #include "engine/LayoutRecord.h"
 #include "layouts/LayoutText.h"
 #include "platform/std/StdFileSystem.h"
@@ -29,7 +30,9 @@ bool ReadsAsLayoutText(const std::string& path) {
 
 } // namespace
 
-std::string FindLayoutFile(const std::string& given) {
+std::optional<std::string> FindLayoutFile(const std::string& given) {
+    if (given == kPhoneticLayoutName)
+        return std::nullopt;
     std::error_code unknown; // counts as not there
     if (given.empty() || fs::path(given).has_parent_path() || fs::exists(given, unknown))
         return given;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tessik::cli {
@@ -7,8 +8,10 @@ namespace tessik::cli {
 // The layout file that FILE or --layout NAME names: the path as given, or,
 // for a bare name that the current folder holds no file of, the layout of
 // that name in the Layouts folder beside the tool, so that "Default" works
-// from any folder. Every command that reads a layout finds it here.
-std::string FindLayoutFile(const std::string& given);
+// from any folder. Nothing for the bare name Phonetic, the built-in
+// phonetic layout, which has no file (a path with a folder, such as
+// ./Phonetic, is a file). Every command that reads a layout finds it here.
+std::optional<std::string> FindLayoutFile(const std::string& given);
 
 // Layouts/Default beside the tool: what `type` uses without --layout.
 std::string DefaultLayoutFile();

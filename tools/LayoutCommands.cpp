@@ -1,5 +1,6 @@
 #include "tools/LayoutCommands.h"
 
+#include "engine/PhoneticScheme.h"
 #include "layouts/LayoutText.h"
 #include "platform/std/StdFileSystem.h"
 #include "tools/ChartSvg.h"
@@ -46,10 +47,9 @@ std::string Padded(std::string field, std::size_t width) {
     return field;
 }
 
-} // namespace
-
-std::string ShowLayoutFile(const std::string& path) {
-    const RowLabels labels = ReadRowLabels(path);
+// One line a row: its number, the key that types its letter, its name and
+// its letter.
+std::string RowTableText(const RowLabels& labels) {
     std::string text;
     for (int row = 0; row < kRowCount; ++row) {
         const LetterRow& letterRow = kRows[static_cast<std::size_t>(row)];
@@ -62,6 +62,21 @@ std::string ShowLayoutFile(const std::string& path) {
         text += "\n";
     }
     return text;
+}
+
+} // namespace
+
+std::string ShowLayoutFile(const std::string& path) {
+    return RowTableText(ReadRowLabels(path));
+}
+
+std::string ShowPhoneticLayout() {
+    RowLabels spellings;
+    for (int row = 0; row < kRowCount; ++row) {
+        const auto index = static_cast<std::size_t>(row);
+        spellings[index] = std::string(PhoneticSpelling(kRows[index].code));
+    }
+    return RowTableText(spellings);
 }
 
 std::string ExportLayoutFile(const std::string& path) {

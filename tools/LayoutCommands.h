@@ -10,6 +10,11 @@ namespace tessik::cli {
 // label that the layout file gives it, read as the letter table reads it.
 std::string ShowLayoutFile(const std::string& path);
 
+// tessik-cli layout show Phonetic: each row of the letter table with the
+// Latin that types its letter with the built-in phonetic layout on its own,
+// as the letter table shows it.
+std::string ShowPhoneticLayout();
+
 // tessik-cli layout export FILE: the layout file in its text form.
 std::string ExportLayoutFile(const std::string& path);
 

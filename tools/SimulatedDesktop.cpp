@@ -37,17 +37,17 @@ intptr_t SimulatedDesktop::UsKeyboardTarget::CallNextHook(int32_t, uintptr_t mes
     return 0;
 }
 
-SimulatedDesktop::SimulatedDesktop(FileSystem& files, const std::string& layoutsFolder,
-                                   const std::string& layoutName)
-    : engine_({keys_, target_, injector_, files, foreground_}, layoutsFolder) {
-    engine_.SelectLayout(layoutName);
+SimulatedDesktop::SimulatedDesktop(FileSystem& files,
+                                   const std::optional<std::filesystem::path>& layoutFile)
+    : engine_({keys_, target_, injector_, files, foreground_},
+              layoutFile && layoutFile->has_parent_path() ? layoutFile->parent_path().string()
+                                                          : ".") {
+    if (layoutFile)
+        engine_.SelectLayoutFile(layoutFile->filename().string());
+    else
+        engine_.SelectLayout(kPhoneticLayoutName);
     engine_.LoadKeyMap();
 }
-
-SimulatedDesktop::SimulatedDesktop(FileSystem& files, const std::filesystem::path& layoutFile)
-    : SimulatedDesktop(files,
-                       layoutFile.has_parent_path() ? layoutFile.parent_path().string() : ".",
-                       layoutFile.filename().string()) {}
 
 // Alt without Control makes the key-down a system key-down, as Windows
 // reports it; with Control too (AltGr, Ctrl+Alt) it stays a key-down.

@@ -5,6 +5,7 @@
 #include "tools/UsKeyboard.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,12 +38,10 @@ public:
         std::vector<uint16_t> injected; // in order; 8 is a Backspace
     };
 
-    // Loads the key map of `layoutName` in `layoutsFolder`; a failure is
-    // thrown as RuntimeError.
-    SimulatedDesktop(FileSystem& files, const std::string& layoutsFolder,
-                     const std::string& layoutName);
-    // The same for a layout file given by its path.
-    SimulatedDesktop(FileSystem& files, const std::filesystem::path& layoutFile);
+    // Loads the key map of the layout file at `layoutFile`, whatever its
+    // name, or with none makes the built-in phonetic layout current; a
+    // failure is thrown as RuntimeError.
+    SimulatedDesktop(FileSystem& files, const std::optional<std::filesystem::path>& layoutFile);
 
     // Presses and releases one key with its modifiers held.
     KeyOutcome Press(const KeyStroke& stroke);

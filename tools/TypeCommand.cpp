@@ -152,11 +152,12 @@ std::string RunTypeCommand(std::span<const std::string> args) {
             ? KeysOfTokens(*request.keys)
             : KeysOfText(request.textOnStandardInput ? TextOfStandardInput() : *request.text);
 
-    const std::string layout =
+    const std::optional<std::string> layout =
         request.layoutFile ? FindLayoutFile(*request.layoutFile) : DefaultLayoutFile();
-    ExpectLayoutFile(layout);
+    if (layout)
+        ExpectLayoutFile(*layout);
     StdFileSystem files;
-    SimulatedDesktop desktop(files, std::filesystem::path(layout));
+    SimulatedDesktop desktop(files, layout);
 
     std::string trace;
     for (const Key& key : keys) {

@@ -82,13 +82,15 @@ Win32Injector::Win32Injector()
     : backspaceScanCode_(static_cast<uint16_t>(MapVirtualKeyW(VK_BACK, MAPVK_VK_TO_VSC))) {}
 
 // Runs inside the hook callback: the inputs live on the stack, and the call
-// does not wait for the target window.
+// does not wait for the target window. Only the inputs in use are cleared,
+// so a key costs what its batch holds, not what a batch could hold.
 void Win32Injector::Inject(const InjectionBatch& batch) {
-    std::array<INPUT, 2 * InjectionBatch::kCapacity> inputs{};
+    std::array<INPUT, 2 * InjectionBatch::kCapacity> inputs;
     UINT count = 0;
     const auto press = [&](WORD virtualKey, WORD scanCode, DWORD flags) {
         for (const DWORD direction : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
             INPUT& input = inputs[count++];
+            input = INPUT{};
             input.type = INPUT_KEYBOARD;
             input.ki.wVk = virtualKey;
             input.ki.wScan = scanCode;

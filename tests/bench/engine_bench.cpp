@@ -1,6 +1,6 @@
 // Time and heap allocations of one key-down through the keyboard hook with a
-// layout loaded and the injections going nowhere, and the time to load a
-// layout file of 55 records.
+// layout file loaded or with the phonetic layout current, the injections
+// going nowhere, and the time to load a layout file of 55 records.
 
 #include "allocation_counter.h"
 
@@ -136,6 +136,25 @@ void KeyDownPassedOn(benchmark::State& state) {
     MeasureKeyDowns(state, 1, [&] { bench.KeyDown(vk::Space); });
 }
 
+// A twelve-key word (বিশ্ববিদ্যাল) typed key by key with the phonetic layout,
+// then ended as a click ends it: every key renders the word so far again
+// and injects what changed, 14 injections in all ("h" erases স for শ, "o"
+// types nothing, "b" and "y" join with the hasanta).
+void KeyDownPhoneticWord(benchmark::State& state) {
+    constexpr std::string_view kWord = "bishbobidyal";
+    static_assert(kWord.size() == 12);
+    EngineOnNullSinks bench;
+    bench.engine.SelectLayout(kPhoneticLayoutName);
+    bench.engine.LoadKeyMap();
+    MeasureKeyDowns(state, static_cast<int>(kWord.size()), [&] {
+        for (const char key : kWord)
+            bench.KeyDown(static_cast<uint32_t>(vk::LetterA + (key - 'a')));
+        bench.engine.InterruptKeySequence();
+    });
+    if (bench.injector.delivered != 14 * static_cast<std::size_t>(state.iterations()))
+        state.SkipWithError("the word did not type as spelled");
+}
+
 void LoadKeyMapOf55Records(benchmark::State& state) {
     EngineOnNullSinks bench;
     const std::size_t allocationsBefore = AllocationCount();
@@ -151,6 +170,7 @@ BENCHMARK(KeyDownVowelSignAfterHasanta);
 BENCHMARK(KeyDownHasantaTwice);
 BENCHMARK(KeyDownRephBeforeConjunct);
 BENCHMARK(KeyDownPassedOn);
+BENCHMARK(KeyDownPhoneticWord);
 BENCHMARK(LoadKeyMapOf55Records);
 
 } // namespace

@@ -114,8 +114,8 @@ class TessikLayoutFilesTest(EditorDriver):
         self.assertEqual(window["boxes"], [])
         self.assertEqual(self.keys(window), labels)
         self.assertTrue((tessik.layouts / "First").is_file())
-        self.assertEqual(control(window, LAYOUT_LIST)["items"], ["First"])
-        self.assertEqual(control(window, LAYOUT_LIST)["selected"], 0)
+        self.assertEqual(control(window, LAYOUT_LIST)["items"], ["Phonetic", "First"])
+        self.assertEqual(control(window, LAYOUT_LIST)["selected"], 1)
         self.assertEqual(tessik.stored_layout(), "First")
 
     def test_save_and_apply_leave_other_files_alone_and_take_code_page_names(self):

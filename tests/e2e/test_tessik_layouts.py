@@ -117,7 +117,7 @@ class TessikLayoutsTest(TessikWindowTestCase):
         self.answer_box(tessik, DELETE_QUESTION, "y")
         window = tessik.wait_for_window(lambda w: not w["boxes"])
         layouts = control(window, LAYOUT_LIST)
-        self.assertEqual(layouts["items"], ["Default"])
+        self.assertEqual(layouts["items"], ["Default", "Phonetic"])
         self.assertEqual(layouts["items"][layouts["selected"]], "Default")
         self.assertFalse(kha.exists())
         self.exit(tessik, window)
@@ -125,11 +125,12 @@ class TessikLayoutsTest(TessikWindowTestCase):
 
     def open_tray_menu(self, tessik: Tessik) -> list:
         """Right-clicks the tray icon; returns the entries of the menu that
-        opens: "Show Tessik", the two layouts, "Help" and "Exit"."""
+        opens: "Show Tessik", the three layouts (Phonetic is built in), "Help"
+        and "Exit"."""
         def shape(entries):
             return [entry if entry == SEPARATOR else "entry" for entry in entries or []]
 
-        expected = ["entry", SEPARATOR, "entry", "entry", SEPARATOR, "entry", "entry"]
+        expected = ["entry", SEPARATOR, "entry", "entry", "entry", SEPARATOR, "entry", "entry"]
         tessik.right_click_tray_icon()
         # The icon's tip may cover the menu for a while.
         entries = tessik.wait_for_menu(lambda entries: shape(entries) == expected, timeout=20)
@@ -145,9 +146,9 @@ class TessikLayoutsTest(TessikWindowTestCase):
         tessik.click_tray_icon()
         self.assertEqual(tessik.wait_for_tray_icon(NATIVE), NATIVE)
 
-        show, _, default, kha, _, help_, exit_ = self.open_tray_menu(tessik)
-        self.assertEqual([entry[1] for entry in (show, default, kha, help_, exit_)],
-                         [False, True, False, False, False], "Default is checked")
+        show, _, default, kha, phonetic, _, help_, exit_ = self.open_tray_menu(tessik)
+        self.assertEqual([entry[1] for entry in (show, default, kha, phonetic, help_, exit_)],
+                         [False, True, False, False, False, False], "Default is checked")
         self.session.input.click(*kha[0])
         window = tessik.wait_for_window(
             lambda w: control(w, LAYOUT_LIST)["items"][control(w, LAYOUT_LIST)["selected"]] == "Kha")

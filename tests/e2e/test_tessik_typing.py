@@ -1,7 +1,8 @@
 """tessik.exe typing through the real hook under Wine: nothing is translated
 after start, the hot key and the tray icon switch translation on and off,
-keys with Control or Alt pass unchanged, and the stored layout name chooses
-the key map. The engine's output history is never cleared, so every
+keys with Control or Alt pass unchanged, the stored layout name chooses
+the key map, and words spelled phonetically arrive whole, ended by a click
+as by a space. The engine's output history is never cleared, so every
 comparison with `tessik-cli type` starts from a fresh program and an empty
 target."""
 
@@ -18,7 +19,17 @@ SENTENCE = r"fami Dmz kri, bakffs dam $25, sal 1971\ "
 LATIN = "plain text, 123 $4"
 
 VK_CONTROL, VK_MENU, VK_LWIN = 0x11, 0x12, 0x5B
-KHA = "\u0996"
+KA, KHA, HA = "\u0995", "\u0996", "\u09B9"
+
+# With the Phonetic layout: each word is rendered again at every key and only
+# its changed end is typed, so "bh" first types ব, then replaces it with ভ.
+# Capitals, "ng" before a consonant (ং), the comma and the full stop (the
+# danda) are pieces of the words.
+PHONETIC = "Phonetic"
+PHONETIC_SENTENCE = "amar sOnar bangla, ami tOmay bhalObasi."
+# য় is typed as its own code, U+09DF, never as য and the nukta (which is its
+# normalized form).
+PHONETIC_BENGALI = "আমার সোনার বাংলা, আমি তোমা\u09DF ভালোবাসি।"
 
 
 class TessikTypingTest(unittest.TestCase):
@@ -119,6 +130,40 @@ class TessikTypingTest(unittest.TestCase):
         self.session.input.type(SENTENCE)
         expected = predicted_text(self.default_layout(), SENTENCE)
         self.assertEqual(target.wait_for_text(expected), expected)
+
+    def start_phonetic(self) -> TypingTarget:
+        self.start(stored_layout=PHONETIC).start()
+        self.assertEqual(self.selected_layout(), PHONETIC)
+        target = self.start_target()
+        self.tessik.press_hot_key()
+        self.assertEqual(self.tessik.wait_for_tray_icon(NATIVE), NATIVE)
+        return target
+
+    def test_stored_phonetic_layout_types_whole_words(self):
+        target = self.start_phonetic()
+        self.session.input.type(PHONETIC_SENTENCE)
+        self.assertEqual(target.wait_for_text(PHONETIC_BENGALI, timeout=20), PHONETIC_BENGALI)
+        # Only what a key changed is typed again: "g" turns ন into ং and "h"
+        # turns ব into ভ, one Backspace each; every other key adds to the end.
+        self.assertEqual(target.characters().count("\b"), 2)
+
+    def test_backspace_and_click_end_phonetic_keys(self):
+        target = self.start_phonetic()
+        self.session.input.type("kh")
+        self.assertEqual(target.wait_for_text(KHA), KHA)
+        # Backspace takes "h" off the word: "k" is ক again.
+        self.session.input.key("BackSpace")
+        self.assertEqual(target.wait_for_text(KA), KA)
+
+        # A click ends the word, though the caret stays at the end: the "h"
+        # after it is a word of its own, not the end of "kh".
+        target.click()
+        self.session.input.type("h")
+        self.assertEqual(target.wait_for_text(KA + HA), KA + HA)
+        # Backspace takes "h" off the new word, which is then empty; the next
+        # Backspace goes on to the target and erases ক.
+        self.session.input.key("BackSpace", "BackSpace")
+        self.assertEqual(target.wait_for_text(""), "")
 
     def selected_layout(self, window: dict = None) -> str:
         window = window or self.tessik.window()

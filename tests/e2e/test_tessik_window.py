@@ -78,7 +78,7 @@ class TessikWindowTest(TessikWindowTestCase):
         self.assertEqual(picker[:4], ["Shift + A", "a ", "Shift + B", "b "])
         self.assertEqual(picker[-5:], ["Shift + |", "\\ ", "Shift + 3", "Shift + 6", "Shift + 7"])
         layouts = children[LAYOUT_LIST]
-        self.assertEqual(layouts["items"], ["Default"])
+        self.assertEqual(layouts["items"], ["Default", "Phonetic"])
         self.assertEqual(layouts["selected"], 0)
 
     def test_design_at_96_dpi(self):
@@ -181,7 +181,8 @@ class TessikWindowTest(TessikWindowTestCase):
                                                    windows_path(tessik.layouts / name)), 0)
 
         layouts = tessik.start().window()["children"][LAYOUT_LIST]
-        self.assertEqual(sorted(layouts["items"]), ["Default", "No extension.has one", "Second"])
+        self.assertEqual(sorted(layouts["items"]), ["Default", "No extension.has one", "Phonetic",
+                                                   "Second"])
         self.assertEqual(layouts["items"][layouts["selected"]], "Default")
 
     def test_without_any_layout_the_error_is_shown_once_and_the_program_stays_reachable(self):

@@ -11,16 +11,21 @@ from pathlib import Path
 class Example:
     """Keys to type and the text they give, as a page shows them: a
     <kbd class="keys"> followed by an element of class "result". The keys
-    are text typed on a US keyboard, or named keys in data-keys."""
+    are text typed on a US keyboard, or named keys in data-keys. They are
+    typed with the layout that the kbd's data-layout names, else the one
+    that the page's <body data-layout> names, else with the Default layout
+    beside tessik-cli."""
     keys: str
     named_keys: bool
     text: str
+    layout: str = None
 
 
 @dataclass
 class Page:
     title: str = ""
     text: str = ""
+    layout: str = None
     links: list = field(default_factory=list)
     examples: list = field(default_factory=list)
 
@@ -45,11 +50,14 @@ class _PageParser(HTMLParser):
                 self.page.links.append(attributes[name])
         if tag == "title":
             self._in_title = True
+        if tag == "body":
+            self.page.layout = attributes.get("data-layout")
         if self._capture:
             self._depth += 1
         elif tag == "kbd" and "keys" in classes:
             self._start_capture("keys")
             self._named = attributes.get("data-keys")
+            self._layout = attributes.get("data-layout", self.page.layout)
         elif "result" in classes:
             self._start_capture("result")
 
@@ -68,12 +76,13 @@ class _PageParser(HTMLParser):
         if kind == "keys":
             if self._pending_keys is not None:
                 self.errors.append(f"keys {self._pending_keys[0]!r} show no result")
-            self._pending_keys = (self._named or self._captured, self._named is not None)
+            self._pending_keys = (self._named or self._captured, self._named is not None,
+                                  self._layout)
         elif self._pending_keys is None:
             self.errors.append(f"result {self._captured!r} follows no keys")
         else:
-            keys, named = self._pending_keys
-            self.page.examples.append(Example(keys, named, self._captured))
+            keys, named, layout = self._pending_keys
+            self.page.examples.append(Example(keys, named, self._captured, layout))
             self._pending_keys = None
 
     def handle_data(self, data):
@@ -123,8 +132,9 @@ def unpack(extract_chmlib: str, chm: Path, into: Path):
 
 
 def typed(cli: str, example: Example) -> str:
-    """What tessik-cli types for an example's keys with the Default layout."""
-    arguments = ["--keys", example.keys] if example.named_keys else [example.keys]
+    """What tessik-cli types for an example's keys with its layout."""
+    arguments = ["--layout", example.layout] if example.layout else []
+    arguments += ["--keys", example.keys] if example.named_keys else [example.keys]
     result = subprocess.run([cli, "type", *arguments], capture_output=True, text=True,
                             encoding="utf-8", check=False)
     if result.returncode != 0:

@@ -73,6 +73,7 @@ TEST(CliErrors, ALayoutThatCannotBeReadOrIsNoLayoutEndsWithStatusOne) {
         " (it is a layout's text form: make a layout of it with tessik-cli layout import)";
     const std::pair<std::string, std::string> cases[] = {
         {"/no/such/layout", "/no/such/layout: file not found"},
+        {"./Phonetic", "./Phonetic: file not found"}, // a path, not the built-in layout
         {folder, folder + ": cannot open"},
         {empty, empty + " is not a layout file"},
         {picture, picture + " is not a layout file"},
@@ -86,6 +87,17 @@ TEST(CliErrors, ALayoutThatCannotBeReadOrIsNoLayoutEndsWithStatusOne) {
     }
     ExpectFailure(RunCli({"layout", "import", "/no/such/text", TestFilePath("out")}), 1,
                   "/no/such/text: file not found");
+}
+
+TEST(CliErrors, ThePhoneticLayoutHasNoFileToExportOrDraw) {
+    const std::string output = TestFilePath("output");
+    std::filesystem::remove(output);
+    for (const std::string command : {"export", "chart"}) {
+        ExpectFailure(RunCli({"layout", command, "Phonetic", "-o", output}), 1,
+                      "Phonetic is the built-in phonetic layout and has no layout file "
+                      "(tessik-cli layout show Phonetic lists its spellings)");
+        EXPECT_FALSE(std::filesystem::exists(output)) << command;
+    }
 }
 
 TEST(CliErrors, ImportAndOutputFilesNeverWriteOverWhatTheyRead) {

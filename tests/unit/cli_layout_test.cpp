@@ -1,5 +1,5 @@
-// The Default layout beside the tool, and `tessik-cli layout` show, export,
-// import and chart.
+// The Default layout beside the tool, the built-in phonetic layout, and
+// `tessik-cli layout` show, export, import and chart.
 
 #include "cli_runner.h"
 #include "layouts/LayoutText.h"
@@ -54,6 +54,36 @@ TEST(CliDefaultLayout, GivesEveryRowAKeyAndLeavesShiftThreeAndSeven) {
     // Consonant and aspirate share a key.
     EXPECT_EQ(rows[11], "12  \"k \"         ka              ক");
     EXPECT_EQ(rows[12], "13  \"Shift + K\"  kha             খ");
+}
+
+TEST(CliPhoneticLayout, TypesWordsSpelledInLatinLettersWhateverFileHasItsName) {
+    EXPECT_EQ(RunCli({"type", "--layout", "Phonetic", "amar sOnar bangla, ami tOmay bhalObasi."}).out,
+              "আমার সোনার বাংলা, আমি তোমা\u09DF ভালোবাসি।\n");
+
+    // The bare name is the built-in layout even beside a file of that name,
+    // which a path with a folder reaches.
+    const std::string folder = TestFilePath("with-file");
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    std::filesystem::copy_file(MakeLayout({{"k ", 0x0996}}), folder + "/Phonetic");
+    EXPECT_EQ(RunCli({"type", "--layout", "Phonetic", "kt"}, "", folder).out, "ক্ত\n");
+    EXPECT_EQ(RunCli({"type", "--layout", "./Phonetic", "k"}, "", folder).out, "খ\n");
+    EXPECT_EQ(RunCli({"layout", "show", "./Phonetic"}, "", folder).out,
+              RunCli({"layout", "show", folder + "/Phonetic"}).out);
+}
+
+TEST(CliPhoneticLayout, ShowsTheLatinThatTypesEachLetterOnItsOwn) {
+    const CliRun run = RunCli({"layout", "show", "Phonetic"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> rows = Lines(run.out);
+    ASSERT_EQ(rows.size(), 55u);
+    for (const std::string& row : rows)
+        EXPECT_EQ(row.find("\"\""), std::string::npos) << row;
+    EXPECT_EQ(rows[1], " 2  \"a\"          aa sign         ◌া");
+    EXPECT_EQ(rows[11], "12  \"k\"          ka              ক");
+    EXPECT_EQ(rows[12], "13  \"kh\"         kha             খ");
+    EXPECT_EQ(rows[46], "47  \"t``\"        khanda ta       ৎ");
+    EXPECT_EQ(rows[51], "52  \"y\"          ya-phala        ◌্য");
 }
 
 TEST(CliLayout, ShowsTheLabelOfEachRowAsTheLetterTableWould) {

@@ -1,5 +1,6 @@
 // What `tessik-cli type` reports for every row of the dispatch tables and
-// every composition case, with a layout made for the purpose.
+// every composition case, with a layout made for the purpose, and for the
+// words of the built-in phonetic layout.
 
 #include "cli_runner.h"
 
@@ -193,6 +194,21 @@ TEST_F(TypeCommand, RephKeepsItsBackspacesButSkipsCodesThatAreNoCharacters) {
     EXPECT_EQ(Trace("z")[0], "z swallowed BS U+09B0 U+09CD");
     EXPECT_EQ(Trace("k y z")[2], "z swallowed BS U+09B0 U+09CD");
     EXPECT_EQ(Trace("k f y z")[3], "z swallowed BS BS BS U+09B0 U+09CD U+0995 U+09CD");
+}
+
+// A word's key replaces only what changed of it; a Backspace takes back
+// its last key while it has one, and after its end passes on.
+TEST(PhoneticTypeCommand, TracesTheBackspacesThatRewriteTheWord) {
+    const CliRun run =
+        RunCli({"type", "--layout", "Phonetic", "--trace", "--keys",
+                "k h k t backspace space backspace a 1 vk:190"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Lines(run.out),
+              (std::vector<std::string>{"k swallowed U+0995", "h swallowed BS U+0996",
+                                        "k swallowed U+09CD U+0995", "t swallowed U+09CD U+09A4",
+                                        "backspace swallowed BS BS", "space passed",
+                                        "backspace passed", "a swallowed U+0986",
+                                        "1 swallowed U+09E7", "vk:190 passed"}));
 }
 
 } // namespace

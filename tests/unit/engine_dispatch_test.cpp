@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace tessik::test {
 namespace {
 
@@ -274,6 +276,74 @@ TEST(EngineDispatch, ANewlyLoadedLayoutTakesEffectWithTheNextKey) {
     EXPECT_EQ(rig.Press('A').injected, Units{bn::LetterA});
     rig.Use({{"a ", bn::Ka}}, "Two");
     EXPECT_EQ(rig.Press('A').injected, Units{bn::Ka});
+}
+
+// With the phonetic layout the letters spell a word that each key renders
+// again; the digits and the rupee sign still type; every other key ends the
+// word and does what it does with any layout. A key after the end starts a
+// new word: h after k and an ending is HA, never an edit of KA into KHA.
+TEST(EngineDispatch, PhoneticKeysSpellAWordThatEveryOtherKeyEnds) {
+    constexpr uint16_t kKha = 0x0996, kHa = 0x09B9, kDanda = 0x0964, kRupee = 0x09F3;
+    EngineRig rig;
+    rig.engine.SelectLayout("Phonetic");
+    rig.engine.LoadKeyMap();
+
+    EXPECT_EQ(rig.Press('K').injected, Units{bn::Ka});
+    EXPECT_EQ(rig.Press('H').injected, (Units{kBs, kKha}));
+    EXPECT_EQ(rig.Press(vk::Back).injected, (Units{kBs, bn::Ka}));
+    EXPECT_EQ(rig.Press(vk::Back).injected, Units{kBs});
+    ExpectPassedOn(rig, rig.Press(vk::Back), vk::Back); // the word has no key left
+    // Only Shift makes a capital: Caps Lock leaves t as TA, not TTA.
+    rig.keys.SetRaw(vk::Capital, 0x0001);
+    EXPECT_EQ(rig.Press('T').injected, Units{bn::Ta});
+    rig.keys.SetRaw(vk::Capital, 0);
+    EXPECT_EQ(rig.Press(vk::OemPeriod).injected, Units{kDanda});
+    // A full stop right after a digit is the decimal point.
+    EXPECT_EQ(rig.Press('1').injected, Units{bn::DigitZero + 1});
+    ExpectPassedOn(rig, rig.Press(vk::OemPeriod), vk::OemPeriod);
+    EXPECT_EQ(rig.Press('5').injected, Units{bn::DigitZero + 5});
+    EXPECT_EQ(rig.Press('4', true).injected, Units{kRupee});
+
+    // Each of these keys ends the word and goes on unchanged.
+    const auto press = [&](int key, int held = 0, uintptr_t message = msg::KeyDown) {
+        return [&rig, key, held, message] {
+            rig.keys.Hold(held);
+            EXPECT_TRUE(rig.Hook(0, message, static_cast<uint32_t>(key)).Passed());
+            rig.keys.Hold(held, false);
+        };
+    };
+    const std::pair<const char*, std::function<void()>> endings[] = {
+        {"space", press(vk::Space)},
+        {"Enter", press(vk::Return)},
+        {"Tab", press(vk::Tab)},
+        {"Escape", press(0x1B)},
+        {"Page Up", press(0x21)},
+        {"End", press(0x23)},
+        {"Home", press(0x24)},
+        {"Left", press(0x25)},
+        {"Down", press(0x28)},
+        {"Insert", press(0x2D)},
+        {"Delete", press(0x2E)},
+        {"Control", press('K', vk::Control)},
+        {"Alt", press('K', vk::Menu, msg::SysKeyDown)},
+        {"Windows", press('K', vk::LeftWindows)},
+        {"minus", press(vk::OemMinus)},
+        {"Shift+3", press('3', vk::Shift)},
+        {"Shift+7", press('7', vk::Shift)},
+        {"backslash", press(vk::Oem5Backslash)},
+        {"Shift+backslash", press(vk::Oem5Backslash, vk::Shift)},
+        {"digit", [&] { EXPECT_EQ(rig.Press('7').injected, Units{bn::DigitZero + 7}); }},
+        {"another window", [&] { rig.foreground.foreground += 0x10; }},
+        {"a mouse button", [&] { rig.engine.OnMouseButtonDown(); }},
+        {"the layout chosen again", [&] { rig.engine.LoadKeyMap(); }},
+    };
+    for (const auto& [name, end] : endings) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(rig.Press('K').injected, Units{bn::Ka});
+        end();
+        EXPECT_EQ(rig.Press('H').injected, Units{kHa});
+        rig.engine.InterruptKeySequence();
+    }
 }
 
 } // namespace

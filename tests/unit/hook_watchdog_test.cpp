@@ -1,5 +1,6 @@
 #include "engine/HookLifecycle.h"
 #include "engine_fixtures.h"
+#include "platform/fake/FakeMouseHook.h"
 #include "platform/fake/FakeSystemHook.h"
 
 #include <gtest/gtest.h>
@@ -102,7 +103,8 @@ protected:
     test::EngineRig rig;
     JournalSystemHook system;
     FakeKeyboardInputWatch keyboardInput;
-    HookLifecycle hooks{rig.engine, system, keyboardInput, kMainWindow};
+    FakeMouseHook mouse;
+    HookLifecycle hooks{rig.engine, system, mouse, keyboardInput, kMainWindow};
     HookWatchdog& watchdog = hooks.Watchdog();
     bool hookGetsKeys = true;
     EventTime systemStampDelay = 0;
@@ -270,6 +272,42 @@ TEST_F(HookWatchdogTest, WatchingFollowsTheHooksLife) {
     hooks.InstallHook();
     EXPECT_TRUE(hooks.IsHookInstalled());
     EXPECT_FALSE(watchdog.IsWatching());
+}
+
+// The mouse hook that ends a word typed phonetically is in place exactly
+// while the keyboard hook is and the phonetic layout is current; the system
+// takes it away when it takes the keyboard hook, so it is renewed with it.
+TEST_F(HookWatchdogTest, TheMouseHookFollowsTheKeyboardHookAndThePhoneticLayout) {
+    const auto choose = [&](const char* layout) {
+        rig.engine.SelectLayout(layout);
+        hooks.FollowLayout();
+    };
+    choose("Phonetic");
+    EXPECT_FALSE(hooks.IsMouseHookInstalled()); // the system default
+    hooks.InstallHook();
+    EXPECT_EQ(mouse.installed.size(), 1u);
+    EXPECT_EQ(mouse.listener, &rig.engine);
+    const auto first = *mouse.installed.begin();
+    hooks.ReinstallHook();
+    EXPECT_EQ(mouse.installed.size(), 1u);
+    EXPECT_NE(*mouse.installed.begin(), first);
+    hooks.RemoveHook();
+    EXPECT_TRUE(mouse.installed.empty());
+
+    hooks.InstallHook();
+    choose("Default");
+    EXPECT_TRUE(mouse.installed.empty());
+    mouse.refuse = true;
+    choose("Phonetic");
+    EXPECT_FALSE(hooks.IsMouseHookInstalled());
+    mouse.refuse = false;
+    choose("Phonetic"); // asked again at the next change
+    EXPECT_EQ(mouse.installed.size(), 1u);
+
+    system.refuse = true; // a keyboard hook refused brings no mouse hook
+    hooks.RemoveHook();
+    hooks.InstallHook();
+    EXPECT_TRUE(mouse.installed.empty());
 }
 
 // Keys typed while the hook was not there (the system default, or a hook

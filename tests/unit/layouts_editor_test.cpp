@@ -200,14 +200,39 @@ TEST(LayoutSaveFile, IsHiddenFromTheLayoutListUntilItTakesItsPlace) {
     file->Write(std::as_bytes(std::span("new", 3)));
     // Should the program end here, the list of the next start is as before.
     FillLayoutList(list, files, "Layouts");
-    EXPECT_EQ(list.Items(), std::vector<std::string>{"Default"});
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"Default", "Phonetic"}));
     EXPECT_EQ(files.files.count("Layouts/~Mine.tmp"), 1u);
 
     file->Close();
     ComboBox refilled(form, "cmbLayouts", {}, true, true);
     FillLayoutList(refilled, files, "Layouts");
-    EXPECT_EQ(refilled.Items(), (std::vector<std::string>{"Default", "Mine"}));
+    EXPECT_EQ(refilled.Items(), (std::vector<std::string>{"Default", "Mine", "Phonetic"}));
     EXPECT_EQ(files.files["Layouts/Mine"], "new");
+}
+
+// The built-in phonetic layout is listed where Windows would list a file of
+// its name, letter case aside, and a file that Windows takes for that name
+// is no layout of its own.
+TEST(FillLayoutList, ListsThePhoneticLayoutInItsPlaceAndNoFileOfItsName) {
+    using Names = std::vector<std::string>;
+    const std::vector<std::pair<Names, Names>> cases = {
+        {{}, {"Phonetic"}},
+        {{"Apple", "Phonetic"}, {"Apple", "Phonetic"}},
+        {{"Default", "PHONETIC", "PHOTO", "Zeta"}, {"Default", "Phonetic", "PHOTO", "Zeta"}},
+        {{"PHOENIX", "phonetic"}, {"PHOENIX", "Phonetic"}},
+    };
+    for (const auto& [inFolder, listed] : cases) {
+        MemoryFileSystem files;
+        for (const std::string& name : inFolder)
+            files.files["Layouts/" + name] = "";
+        Form form("Tessik", 1);
+        ComboBox list(form, "cmbLayouts", {}, true, true);
+        FillLayoutList(list, files, "Layouts");
+        EXPECT_EQ(list.Items(), listed) << inFolder.size();
+    }
+    EXPECT_TRUE(IsReservedLayoutName("pHoNeTiC"));
+    EXPECT_FALSE(IsReservedLayoutName("Phonetic 2"));
+    EXPECT_FALSE(IsBuiltInLayout("phonetic")); // no list entry has that name
 }
 
 // A save cut off (by a power loss) leaves its hidden temporary file behind.

@@ -9,8 +9,8 @@ class Closing : public Program {
 protected:
     Closing() {
         AddLayout("Default", kKa);
-        AddLayout("Phonetic", kKha);
-        StoreKeyLayout("Phonetic");
+        AddLayout("Mnemonic", kKha);
+        StoreKeyLayout("Mnemonic");
         Start();
         window->ToggleInputMode();
         StoreKeyLayout("stale");
@@ -27,7 +27,7 @@ TEST_F(Closing, ExitTakesEverythingDownInItsOrderAndTheUnloadStoresAgain) {
         hookGone = systemHook.installed.empty() && !hooks.Watchdog().IsWatching() &&
                    keyboardInput.listener == nullptr;
         hotKeyGone = hotKeySystem.hotKeys.empty();
-        layoutStored = StoredKeyLayout() == "Phonetic";
+        layoutStored = StoredKeyLayout() == "Mnemonic";
         stillLoaded = window->frmMain.Loaded();
     };
     bool iconGoneAtUnload = false;
@@ -46,13 +46,13 @@ TEST_F(Closing, ExitTakesEverythingDownInItsOrderAndTheUnloadStoresAgain) {
     EXPECT_TRUE(layoutStored);
     EXPECT_TRUE(stillLoaded);
     EXPECT_TRUE(iconGoneAtUnload);
-    EXPECT_EQ(StoredKeyLayout(), "Phonetic"); // written a second time
+    EXPECT_EQ(StoredKeyLayout(), "Mnemonic"); // written a second time
     EXPECT_FALSE(window->frmMain.Loaded());
 }
 
 TEST_F(Closing, TheEndOfTheSessionStoresTheSelectedLayoutAndLeavesTheRest) {
     window->SessionEnding();
-    EXPECT_EQ(StoredKeyLayout(), "Phonetic");
+    EXPECT_EQ(StoredKeyLayout(), "Mnemonic");
     EXPECT_EQ(systemHook.installed.size(), 1u);
     EXPECT_EQ(hotKeySystem.hotKeys.size(), 1u);
     EXPECT_EQ(tray.icons.size(), 1u);
@@ -63,7 +63,7 @@ TEST_F(Closing, TheEndOfTheSessionStoresTheSelectedLayoutAndLeavesTheRest) {
     // rest goes with the process.
     StoreKeyLayout("stale");
     window->frmMain.Unload();
-    EXPECT_EQ(StoredKeyLayout(), "Phonetic");
+    EXPECT_EQ(StoredKeyLayout(), "Mnemonic");
     EXPECT_EQ(systemHook.installed.size(), 1u);
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -80,7 +80,7 @@ TEST_F(Closing, WhenTheSessionHasEndedTheHookAndItsWatchdogStopBeforeTheFormIsUn
     window->SessionEnded();
     EXPECT_TRUE(hookGoneAtUnload);
     EXPECT_FALSE(window->frmMain.Loaded());
-    EXPECT_EQ(StoredKeyLayout(), "Phonetic");
+    EXPECT_EQ(StoredKeyLayout(), "Mnemonic");
     EXPECT_EQ(tray.icons.size(), 1u);
 }
 

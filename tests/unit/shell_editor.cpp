@@ -33,7 +33,7 @@ RowLabels DefaultLabels() {
     return labels;
 }
 
-RowLabels PhoneticLabels() {
+RowLabels MnemonicLabels() {
     RowLabels labels;
     for (int row = 0; row < kRowCount; ++row)
         labels[row] = std::string(kPickerLabels[row + 2]);
@@ -42,7 +42,7 @@ RowLabels PhoneticLabels() {
 
 Editor::Editor(const std::string& current) {
     AddLayout("Default", DefaultLabels());
-    AddLayout("Phonetic", PhoneticLabels());
+    AddLayout("Mnemonic", MnemonicLabels());
     StoreKeyLayout(current);
     Start();
 }

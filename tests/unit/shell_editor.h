@@ -38,11 +38,11 @@ EditorState ModifyState(bool nativeMode);
 // Row i has picker item i: the picker's last two items are free.
 RowLabels DefaultLabels();
 // Row i has picker item i + 2: the picker's first two items are free.
-RowLabels PhoneticLabels();
+RowLabels MnemonicLabels();
 
 class Editor : public Program {
 protected:
-    // Starts with Default and Phonetic, `current` selected.
+    // Starts with Default and Mnemonic, `current` selected.
     explicit Editor(const std::string& current = "Default");
 
     using Program::AddLayout;

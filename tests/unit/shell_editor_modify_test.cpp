@@ -14,11 +14,11 @@ namespace {
 constexpr int kRowKa = 11;
 const std::string kCannotModify = "You cannot modify the 'Default' layout.";
 
-// Phonetic is current; the picker's first two items, "Shift + A" and "a ",
+// Mnemonic is current; the picker's first two items, "Shift + A" and "a ",
 // are free in it.
 class ModifyLayout : public Editor {
 protected:
-    ModifyLayout() : Editor("Phonetic") {}
+    ModifyLayout() : Editor("Mnemonic") {}
 
     void ClickModify() { window->cmdModify.Click(); }
     void ClickCancel() { window->cmdCancel.Click(); }
@@ -36,7 +36,7 @@ TEST_F(ModifyLayout, TheDefaultLayoutIsNeitherEnteredNorApplied) {
 
     // Chosen while another layout is being modified: Apply is refused and
     // the window stays in the modify state.
-    Choose("Phonetic");
+    Choose("Mnemonic");
     ClickModify();
     Choose("Default");
     GiveKey(kRowKa, "a ");
@@ -46,9 +46,9 @@ TEST_F(ModifyLayout, TheDefaultLayoutIsNeitherEnteredNorApplied) {
     EXPECT_EQ(State(), ModifyState(true));
     EXPECT_EQ(files.files, filesBefore);
 
-    // Back on Phonetic, Apply writes to it: the edits were discarded when
+    // Back on Mnemonic, Apply writes to it: the edits were discarded when
     // Default was shown.
-    Choose("Phonetic");
+    Choose("Mnemonic");
     GiveKey(kRowKa, "a ");
     ClickModify();
     EXPECT_EQ(State(), BrowseState(true));
@@ -63,7 +63,7 @@ TEST_F(ModifyLayout, ChoosingTheCurrentLayoutAgainKeepsTheEdits) {
     ClickModify();
     GiveKey(kRowKa, "a ");
     const RowLabels edited = Table();
-    Choose("Phonetic");
+    Choose("Mnemonic");
     EXPECT_EQ(Table(), edited);
     EXPECT_EQ(State(), ModifyState(true));
     ClickModify();
@@ -76,36 +76,36 @@ TEST_F(ModifyLayout, ChoosingTheCurrentLayoutAgainKeepsTheEdits) {
 TEST_F(ModifyLayout, EnteringChangesOnlyTheCaptionAndFourButtons) {
     ClickModify();
     EXPECT_EQ(State(), ModifyState(false));
-    EXPECT_EQ(Table(), PhoneticLabels());
+    EXPECT_EQ(Table(), MnemonicLabels());
     EXPECT_TRUE(messages.shown.empty());
     ClickRow(kRowKa);
     EXPECT_TRUE(window->cmbLetters.Visible());
-    EXPECT_EQ(window->cmbLetters.Text(), PhoneticLabels()[kRowKa]);
+    EXPECT_EQ(window->cmbLetters.Text(), MnemonicLabels()[kRowKa]);
 }
 
 TEST_F(ModifyLayout, ApplyingWithoutChangesRewritesTheSameFile) {
     // A file with a stale tail, as older versions left them.
-    const std::string written = FileOf("Phonetic");
-    files.files[LayoutPath("Phonetic")] += "stale bytes after the 55th record";
+    const std::string written = FileOf("Mnemonic");
+    files.files[LayoutPath("Mnemonic")] += "stale bytes after the 55th record";
     ClickModify();
     ClickModify();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(State(), BrowseState(false));
-    EXPECT_EQ(FileOf("Phonetic"), written);
-    EXPECT_EQ(Table(), PhoneticLabels());
+    EXPECT_EQ(FileOf("Mnemonic"), written);
+    EXPECT_EQ(Table(), MnemonicLabels());
 
     // Someone's file with the form of the temporary file is left alone.
-    files.files[LayoutPath("~Phonetic.tmp")] = "not a layout";
-    files.files[LayoutPath("Phonetic")] += "stale";
+    files.files[LayoutPath("~Mnemonic.tmp")] = "not a layout";
+    files.files[LayoutPath("Mnemonic")] += "stale";
     ClickModify();
     ClickModify();
-    EXPECT_EQ(FileOf("Phonetic"), written);
-    EXPECT_EQ(FileOf("~Phonetic.tmp"), "not a layout");
+    EXPECT_EQ(FileOf("Mnemonic"), written);
+    EXPECT_EQ(FileOf("~Mnemonic.tmp"), "not a layout");
     EXPECT_EQ(files.files.size(), 3u);
 }
 
 TEST_F(ModifyLayout, AppliedChangesTypeAtOnceAndShowInTheTable) {
-    const std::string oldKey = PhoneticLabels()[kRowKa];
+    const std::string oldKey = MnemonicLabels()[kRowKa];
     ASSERT_EQ(Press(oldKey), std::vector<uint16_t>{kKa});
     ClickModify();
     GiveKey(kRowKa, "a ");
@@ -116,10 +116,10 @@ TEST_F(ModifyLayout, AppliedChangesTypeAtOnceAndShowInTheTable) {
     EXPECT_EQ(State(), BrowseState(false));
     EXPECT_EQ(Press("a "), std::vector<uint16_t>{kKa});
     EXPECT_TRUE(Press(oldKey).empty()); // no longer assigned: the key goes on
-    RowLabels expected = PhoneticLabels();
+    RowLabels expected = MnemonicLabels();
     expected[kRowKa] = "a ";
     EXPECT_EQ(Table(), expected);
-    EXPECT_EQ(engine.CurrentLayoutName(), "Phonetic");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Mnemonic");
 
     // Apply leaves the picker open; the next row click, now in the browse
     // state, hides it.
@@ -145,10 +145,10 @@ TEST_F(ModifyLayout, ARowWithoutAKeyIsWrittenEmptyButTwoAreTheSameLabelTwice) {
     std::vector<LayoutRecord> records;
     for (int row = 0; row < kRowCount; ++row) {
         if (row != kRowKa && row != 30)
-            records.push_back({kRows[row].code, PhoneticLabels()[row]});
+            records.push_back({kRows[row].code, MnemonicLabels()[row]});
     }
     AddLayout("Two short", records);
-    records.push_back({kRows[30].code, PhoneticLabels()[30]});
+    records.push_back({kRows[30].code, MnemonicLabels()[30]});
     AddLayout("One short", records);
 
     window.reset();
@@ -161,7 +161,7 @@ TEST_F(ModifyLayout, ARowWithoutAKeyIsWrittenEmptyButTwoAreTheSameLabelTwice) {
     // All 55 records now, the one of KA with an empty label.
     const std::string kaWithoutKey("\x95\x09\0\0\0\0", 6);
     EXPECT_EQ(FileOf("One short").size(),
-              FileOf("Phonetic").size() - PhoneticLabels()[kRowKa].size());
+              FileOf("Mnemonic").size() - MnemonicLabels()[kRowKa].size());
     EXPECT_NE(FileOf("One short").find(kaWithoutKey), std::string::npos);
 
     window.reset();
@@ -192,7 +192,7 @@ TEST_F(ModifyLayout, AFailedWriteLeavesTheFileTypingAndTheModifyState) {
     EXPECT_TRUE(files.hiddenFiles.empty());
     EXPECT_EQ(State(), ModifyState(false));
     EXPECT_EQ(Table()[kRowKa], "a "); // not shown again: the edits stay
-    EXPECT_EQ(Press(PhoneticLabels()[kRowKa]), std::vector<uint16_t>{kKa});
+    EXPECT_EQ(Press(MnemonicLabels()[kRowKa]), std::vector<uint16_t>{kKa});
     EXPECT_TRUE(Press("a ").empty());
 }
 
@@ -207,7 +207,7 @@ TEST_F(ModifyLayout, CancelShowsTheFileAgainAndWritesNothing) {
     ClickCancel();
 
     EXPECT_EQ(State(), BrowseState(true));
-    EXPECT_EQ(Table(), PhoneticLabels());
+    EXPECT_EQ(Table(), MnemonicLabels());
     EXPECT_FALSE(window->cmbLetters.Visible());
     EXPECT_TRUE(window->lstTessikLetters.HasFocus());
     EXPECT_EQ(files.files, filesBefore);
@@ -216,12 +216,12 @@ TEST_F(ModifyLayout, CancelShowsTheFileAgainAndWritesNothing) {
 }
 
 TEST_F(ModifyLayout, CancelDropsAKeyGivenToARowThatTheFileLeavesEmpty) {
-    RowLabels partial = PhoneticLabels();
+    RowLabels partial = MnemonicLabels();
     partial[kRowKa] = "";
-    AddLayout("Phonetic", partial);
+    AddLayout("Mnemonic", partial);
     window->ToggleInputMode();
     Choose("Default");
-    Choose("Phonetic");
+    Choose("Mnemonic");
     ClickModify();
     GiveKey(kRowKa, "a ");
 

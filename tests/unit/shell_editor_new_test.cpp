@@ -105,7 +105,7 @@ TEST_F(NewLayout, TheTestsRunInOrderAndEachFailureShowsOnlyItsOwnMessage) {
         EXPECT_EQ(box.title, "Tessik");
     }
     EXPECT_EQ(files.files, filesBefore);
-    EXPECT_EQ(window->cmbLayouts.ListCount(), 2);
+    EXPECT_EQ(window->cmbLayouts.ListCount(), 3);
     EXPECT_EQ(State(), NewLayoutState("default"));
 
     TypeName("Mine");
@@ -116,7 +116,7 @@ TEST_F(NewLayout, TheTestsRunInOrderAndEachFailureShowsOnlyItsOwnMessage) {
 
 TEST_F(NewLayout, SaveWritesTheTableUnderTheNewNameAndReturnsToTheBrowseState) {
     ClickNew();
-    const RowLabels labels = PhoneticLabels();
+    const RowLabels labels = MnemonicLabels();
     GiveKeys(labels);
     ClickRow(kRowKa); // the picker is open when Save is clicked
     TypeName("Mine");
@@ -127,7 +127,7 @@ TEST_F(NewLayout, SaveWritesTheTableUnderTheNewNameAndReturnsToTheBrowseState) {
     EXPECT_FALSE(window->cmbLetters.Visible());
     EXPECT_TRUE(window->lstTessikLetters.HasFocus());
     EXPECT_EQ(window->cmbLayouts.Items(),
-              (std::vector<std::string>{"Default", "Phonetic", "Mine"}));
+              (std::vector<std::string>{"Default", "Mnemonic", "Phonetic", "Mine"}));
     // Saving does not make the new layout current.
     EXPECT_EQ(window->cmbLayouts.Text(), "Default");
     EXPECT_EQ(engine.CurrentLayoutName(), "Default");
@@ -159,26 +159,31 @@ TEST_F(NewLayout, TheNameIsUsedAsTypedAndMustNotReachAnExistingFile) {
     GiveKeys(DefaultLabels());
     const auto filesBefore = files.files;
 
-    // Not the same entry as "Phonetic", but the same file to Windows.
-    TypeName("PHONETIC");
+    // Not the same entry as "Mnemonic", but the same file to Windows.
+    TypeName("MNEMONIC");
     ClickSave();
-    TypeName("Phonetic ");
+    TypeName("Mnemonic ");
+    ClickSave();
+    // The built-in phonetic layout has its name in every case, file or not.
+    TypeName("phonetic");
     ClickSave();
     const auto refusals = NewMessages();
-    ASSERT_EQ(refusals.size(), 2u);
-    EXPECT_NE(refusals[0].find("'PHONETIC' cannot be used"), std::string::npos);
+    ASSERT_EQ(refusals.size(), 3u);
+    EXPECT_NE(refusals[0].find("'MNEMONIC' cannot be used"), std::string::npos);
     EXPECT_EQ(refusals[1], "A layout name cannot end with a blank or a dot. Please give "
                            "another name.");
+    EXPECT_EQ(refusals[2], "The layout name 'phonetic' is already exists. Please give another "
+                           "name.");
     EXPECT_EQ(files.files, filesBefore);
-    EXPECT_EQ(window->cmbLayouts.ListCount(), 2);
+    EXPECT_EQ(window->cmbLayouts.ListCount(), 3);
 
     // Leading blanks pass and stay part of the name.
-    TypeName("  Phonetic");
+    TypeName("  Mnemonic");
     ClickSave();
     EXPECT_TRUE(NewMessages().empty());
-    EXPECT_EQ(window->cmbLayouts.Items().back(), "  Phonetic");
-    EXPECT_EQ(FileOf("  Phonetic"), FileOf("Default"));
-    EXPECT_EQ(FileOf("Phonetic"), filesBefore.at(LayoutPath("Phonetic")));
+    EXPECT_EQ(window->cmbLayouts.Items().back(), "  Mnemonic");
+    EXPECT_EQ(FileOf("  Mnemonic"), FileOf("Default"));
+    EXPECT_EQ(FileOf("Mnemonic"), filesBefore.at(LayoutPath("Mnemonic")));
 }
 
 TEST_F(NewLayout, ANameThatCannotBeAPlainFileIsRefusedBeforeAnythingIsWritten) {
@@ -197,7 +202,7 @@ TEST_F(NewLayout, ANameThatCannotBeAPlainFileIsRefusedBeforeAnythingIsWritten) {
         EXPECT_EQ(messages.shown[0].title, "Tessik");
         EXPECT_TRUE(window->txtLayoutName.HasFocus()) << name;
         EXPECT_EQ(files.files, filesBefore) << name;
-        EXPECT_EQ(window->cmbLayouts.ListCount(), 2) << name;
+        EXPECT_EQ(window->cmbLayouts.ListCount(), 3) << name;
         EXPECT_EQ(State(), NewLayoutState(name));
         messages.shown.clear();
     }
@@ -220,7 +225,7 @@ TEST_F(NewLayout, AFailedWriteIsReportedAndLeavesTheListAndTheFilesAsTheyWere) {
               (std::vector<std::string>{InternalErrorText(57), InternalErrorText(70)}));
     EXPECT_EQ(files.files, filesBefore);
     EXPECT_TRUE(files.hiddenFiles.empty());
-    EXPECT_EQ(window->cmbLayouts.ListCount(), 2);
+    EXPECT_EQ(window->cmbLayouts.ListCount(), 3);
     EXPECT_EQ(State(), NewLayoutState("Mine"));
     EXPECT_EQ(Table(), DefaultLabels());
 
@@ -257,7 +262,7 @@ TEST_F(NewLayout, SaveNeverCutsReplacesOrRemovesAFileItDidNotMake) {
     EXPECT_EQ(FileOf("late"), theirs);
     EXPECT_EQ(files.files.count(LayoutPath("Late")), 0u);
     EXPECT_EQ(files.files.size(), 5u);
-    EXPECT_EQ(window->cmbLayouts.ListCount(), 3);
+    EXPECT_EQ(window->cmbLayouts.ListCount(), 4);
     EXPECT_EQ(State(), NewLayoutState("Late"));
 }
 
@@ -271,21 +276,21 @@ TEST_F(NewLayout, ALayoutChosenWhileCreatingOneFillsTheTableThatSaveStores) {
     window->ToggleInputMode();
     EXPECT_TRUE(window->cmbLayouts.Enabled());
     EXPECT_FALSE(window->cmbLetters.Visible());
-    Choose("Phonetic");
-    EXPECT_EQ(engine.CurrentLayoutName(), "Phonetic");
-    EXPECT_EQ(Table(), PhoneticLabels()); // its file covers every row
+    Choose("Mnemonic");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Mnemonic");
+    EXPECT_EQ(Table(), MnemonicLabels()); // its file covers every row
 
     TypeName("Copy");
     ClickSave();
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(FileOf("Copy"), FileOf("Phonetic"));
+    EXPECT_EQ(FileOf("Copy"), FileOf("Mnemonic"));
     EXPECT_EQ(State(), BrowseState(true));
-    EXPECT_EQ(window->cmbLayouts.Text(), "Phonetic");
+    EXPECT_EQ(window->cmbLayouts.Text(), "Mnemonic");
 }
 
 TEST_F(NewLayout, CancelDiscardsTheTableAndTheNameAndWritesNothing) {
     ClickNew();
-    GiveKeys(PhoneticLabels());
+    GiveKeys(MnemonicLabels());
     ClickRow(3);
     TypeName("Mine");
     const auto filesBefore = files.files;
@@ -297,7 +302,7 @@ TEST_F(NewLayout, CancelDiscardsTheTableAndTheNameAndWritesNothing) {
     EXPECT_FALSE(window->cmbLetters.Visible());
     EXPECT_TRUE(window->lstTessikLetters.HasFocus());
     EXPECT_EQ(files.files, filesBefore);
-    EXPECT_EQ(window->cmbLayouts.ListCount(), 2);
+    EXPECT_EQ(window->cmbLayouts.ListCount(), 3);
     EXPECT_TRUE(messages.shown.empty());
 
     // Back in the browse state a row click only hides the picker.

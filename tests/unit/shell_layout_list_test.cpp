@@ -12,13 +12,13 @@ namespace {
 constexpr int kRowKa = 11;
 const std::string kNativeTipPrefix = "Current keyboard is 'Tessik'\r\nCurrent layuot is '";
 
-// The layouts Default (k types KA) and Phonetic (k types KHA), with Default
+// The layouts Default (k types KA) and Mnemonic (k types KHA), with Default
 // current after start-up.
 class LayoutList : public Program {
 protected:
     LayoutList() {
         AddLayout("Default", kKa);
-        AddLayout("Phonetic", {{kKha, "k "}, {kKa, "Shift + K"}});
+        AddLayout("Mnemonic", {{kKha, "k "}, {kKa, "Shift + K"}});
         Start();
     }
 
@@ -37,29 +37,70 @@ protected:
 
 TEST_F(LayoutList, ChoosingALayoutMakesItCurrentForTypingTheTrayAndTheTable) {
     window->ToggleInputMode();
-    Choose("Phonetic");
+    Choose("Mnemonic");
 
-    EXPECT_EQ(engine.CurrentLayoutName(), "Phonetic");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Mnemonic");
     EXPECT_EQ(TypeK(), std::vector<uint16_t>{kKha});
     EXPECT_EQ(ShownIcon().hIcon, kTessikIcon);
-    EXPECT_EQ(TipOf(ShownIcon()), Padded(kNativeTipPrefix + "Phonetic'"));
+    EXPECT_EQ(TipOf(ShownIcon()), Padded(kNativeTipPrefix + "Mnemonic'"));
     EXPECT_EQ(window->lstTessikLetters.Row(kRowKa).subItemText, "Shift + K");
     EXPECT_EQ(window->lstTessikLetters.Row(kRowKa + 1).subItemText, "k ");
     EXPECT_TRUE(window->NativeMode()); // the mode is not changed
     EXPECT_TRUE(messages.shown.empty());
 }
 
+// The phonetic layout is built in: listed where a file of its name would be,
+// typing its scheme, with its mouse hook only while it types, and neither
+// deleted nor modified. A file of its name is never read nor touched.
+TEST_F(LayoutList, ThePhoneticLayoutIsBuiltInAndAFileOfItsNameIsLeftAlone) {
+    AddLayout("Phonetic", kKha);
+    AddLayout("Zeta", kKha);
+    window.reset();
+    Start();
+    const auto filesBefore = files.files;
+    EXPECT_EQ(window->cmbLayouts.Items(),
+              (std::vector<std::string>{"Default", "Mnemonic", "Phonetic", "Zeta"}));
+
+    window->ToggleInputMode();
+    Choose("Phonetic");
+    EXPECT_TRUE(engine.PhoneticIsCurrent());
+    EXPECT_EQ(TipOf(ShownIcon()), Padded(kNativeTipPrefix + "Phonetic'"));
+    EXPECT_EQ(window->lstTessikLetters.Row(kRowKa).subItemText, "k");
+    EXPECT_EQ(window->lstTessikLetters.Row(kRowKa + 1).subItemText, "kh");
+    EXPECT_EQ(TypeK(), std::vector<uint16_t>{kKa});
+    EXPECT_EQ(TypeKey('H'), (std::vector<uint16_t>{0x08, kKha}));
+    // A click may move the caret: the next key starts a new word.
+    EXPECT_EQ(mouseHook.installed.size(), 1u);
+    mouseHook.PressButton();
+    EXPECT_EQ(TypeKey('H'), std::vector<uint16_t>{0x09B9});
+
+    window->ToggleInputMode();
+    EXPECT_TRUE(mouseHook.installed.empty());
+    window->ToggleInputMode();
+    EXPECT_EQ(mouseHook.installed.size(), 1u);
+
+    ClickDelete(box::Yes);
+    window->cmdModify.Click();
+    ASSERT_EQ(messages.shown.size(), 2u); // no question asked
+    EXPECT_EQ(messages.shown[0].text, "You cannot delete the 'Phonetic' layout.");
+    EXPECT_EQ(messages.shown[1].text, "You cannot modify the 'Phonetic' layout.");
+    Choose("Zeta");
+    EXPECT_TRUE(mouseHook.installed.empty());
+    EXPECT_EQ(TypeK(), std::vector<uint16_t>{kKha});
+    EXPECT_EQ(files.files, filesBefore);
+}
+
 TEST_F(LayoutList, ALayoutWhoseFileHasGoneIsNamedButNeitherLoadedNorShown) {
     window->ToggleInputMode();
     const auto table = KeyColumn();
-    files.files.erase(LayoutPath("Phonetic"));
+    files.files.erase(LayoutPath("Mnemonic"));
 
-    Choose("Phonetic");
+    Choose("Mnemonic");
 
     ASSERT_EQ(messages.shown.size(), 1u); // not a second report from showing it
     EXPECT_EQ(messages.shown[0].text, InternalErrorText(53));
-    EXPECT_EQ(engine.CurrentLayoutName(), "Phonetic");
-    EXPECT_EQ(TipOf(ShownIcon()), Padded(kNativeTipPrefix + "Phonetic'"));
+    EXPECT_EQ(engine.CurrentLayoutName(), "Mnemonic");
+    EXPECT_EQ(TipOf(ShownIcon()), Padded(kNativeTipPrefix + "Mnemonic'"));
     EXPECT_EQ(KeyColumn(), table);
     // The map was emptied before the file was opened: keys go on unchanged.
     EXPECT_TRUE(TypeK().empty());
@@ -67,12 +108,12 @@ TEST_F(LayoutList, ALayoutWhoseFileHasGoneIsNamedButNeitherLoadedNorShown) {
 
 TEST_F(LayoutList, AFileThatIsNoLayoutIsSaidOnceForEachChoiceAndNeitherShowsNorTypesAKey) {
     window->ToggleInputMode();
-    files.files[LayoutPath("Phonetic")] = "# Tessik keyboard layout.\n\"k \"  U+0995  ক\n";
+    files.files[LayoutPath("Mnemonic")] = "# Tessik keyboard layout.\n\"k \"  U+0995  ক\n";
 
-    Choose("Phonetic");
+    Choose("Mnemonic");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
-              "The file 'Phonetic' in the Layouts folder is not a layout file: while it is chosen, "
+              "The file 'Mnemonic' in the Layouts folder is not a layout file: while it is chosen, "
               "the keys type as in 'System Default'.\rA layout in its text form is made into a "
               "layout file with tessik-cli layout import.");
     EXPECT_EQ(messages.shown[0].style, 64u);
@@ -81,7 +122,7 @@ TEST_F(LayoutList, AFileThatIsNoLayoutIsSaidOnceForEachChoiceAndNeitherShowsNorT
     EXPECT_EQ(engine.KeyboardHookProc(0, msg::KeyDown, KeyEvent{'K'}), FakeHookChain::kPassedOn);
     // Chosen again while current, shown again (as Cancel does) or typed
     // with, it is not said again.
-    Choose("Phonetic");
+    Choose("Mnemonic");
     window->ShowLayout();
     TypeK();
     EXPECT_EQ(messages.shown.size(), 1u);
@@ -89,7 +130,7 @@ TEST_F(LayoutList, AFileThatIsNoLayoutIsSaidOnceForEachChoiceAndNeitherShowsNorT
     Choose("Default");
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(TypeK(), std::vector<uint16_t>{kKa});
-    Choose("Phonetic");
+    Choose("Mnemonic");
     EXPECT_EQ(messages.shown.size(), 2u);
 }
 
@@ -100,12 +141,12 @@ TEST_F(LayoutList, TheDefaultLayoutCannotBeDeleted) {
     EXPECT_EQ(messages.shown[0].style, 64u);
     EXPECT_EQ(messages.shown[0].title, "Tessik");
     EXPECT_TRUE(files.files.count(LayoutPath("Default")));
-    EXPECT_EQ(window->cmbLayouts.ListCount(), 2);
+    EXPECT_EQ(window->cmbLayouts.ListCount(), 3);
 }
 
 TEST_F(LayoutList, DeletingAsksFirstAndNoChangesNothing) {
     window->ToggleInputMode();
-    Choose("Phonetic");
+    Choose("Mnemonic");
     const auto trayCalls = tray.calls.size();
 
     ClickDelete(box::No);
@@ -114,22 +155,22 @@ TEST_F(LayoutList, DeletingAsksFirstAndNoChangesNothing) {
     EXPECT_EQ(messages.shown[0].text, "Do you really want to delete this layout?");
     EXPECT_EQ(messages.shown[0].style, 36u);
     EXPECT_EQ(messages.shown[0].title, "Tessik");
-    EXPECT_TRUE(files.files.count(LayoutPath("Phonetic")));
-    EXPECT_EQ(window->cmbLayouts.Text(), "Phonetic");
-    EXPECT_EQ(engine.CurrentLayoutName(), "Phonetic");
+    EXPECT_TRUE(files.files.count(LayoutPath("Mnemonic")));
+    EXPECT_EQ(window->cmbLayouts.Text(), "Mnemonic");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Mnemonic");
     EXPECT_EQ(TypeK(), std::vector<uint16_t>{kKha});
     EXPECT_EQ(tray.calls.size(), trayCalls);
 }
 
 TEST_F(LayoutList, DeletingALayoutRemovesItsFileAndEntryAndReturnsToDefault) {
     window->ToggleInputMode();
-    Choose("Phonetic");
+    Choose("Mnemonic");
 
     ClickDelete(box::Yes);
 
-    EXPECT_FALSE(files.files.count(LayoutPath("Phonetic")));
+    EXPECT_FALSE(files.files.count(LayoutPath("Mnemonic")));
     EXPECT_TRUE(files.files.count(LayoutPath("Default")));
-    EXPECT_EQ(window->cmbLayouts.Items(), std::vector<std::string>{"Default"});
+    EXPECT_EQ(window->cmbLayouts.Items(), (std::vector<std::string>{"Default", "Phonetic"}));
     EXPECT_EQ(window->cmbLayouts.Text(), "Default");
     EXPECT_EQ(engine.CurrentLayoutName(), "Default");
     EXPECT_EQ(TypeK(), std::vector<uint16_t>{kKa});
@@ -141,7 +182,7 @@ TEST_F(LayoutList, DeletingALayoutRemovesItsFileAndEntryAndReturnsToDefault) {
 
 TEST_F(LayoutList, DeletingInTheSystemDefaultModeKeepsTheTrayInThatMode) {
     window->ToggleInputMode();
-    Choose("Phonetic");
+    Choose("Mnemonic");
     window->ToggleInputMode();
 
     ClickDelete(box::Yes);
@@ -158,16 +199,16 @@ TEST_F(LayoutList, DeletingInTheSystemDefaultModeKeepsTheTrayInThatMode) {
 
 TEST_F(LayoutList, AFileThatCannotBeDeletedIsReportedAndNothingChanges) {
     window->ToggleInputMode();
-    Choose("Phonetic");
+    Choose("Mnemonic");
     files.failRemove = ErrorNumber::PermissionDenied;
 
     ClickDelete(box::Yes);
 
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[1].text, InternalErrorText(70));
-    EXPECT_EQ(window->cmbLayouts.ListCount(), 2);
-    EXPECT_EQ(window->cmbLayouts.Text(), "Phonetic");
-    EXPECT_EQ(engine.CurrentLayoutName(), "Phonetic");
+    EXPECT_EQ(window->cmbLayouts.ListCount(), 3);
+    EXPECT_EQ(window->cmbLayouts.Text(), "Mnemonic");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Mnemonic");
 }
 
 TEST_F(LayoutList, WithoutADefaultEntryTheDeletedOneIsGoneAndNothingIsLeftToDelete) {
@@ -185,7 +226,7 @@ TEST_F(LayoutList, WithoutADefaultEntryTheDeletedOneIsGoneAndNothingIsLeftToDele
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[1].text, InternalErrorText(383));
     EXPECT_FALSE(files.files.count(LayoutPath("default")));
-    EXPECT_EQ(window->cmbLayouts.Items(), std::vector<std::string>{"Phonetic"});
+    EXPECT_EQ(window->cmbLayouts.Items(), (std::vector<std::string>{"Mnemonic", "Phonetic"}));
     EXPECT_EQ(window->cmbLayouts.ListIndex(), -1);
     EXPECT_EQ(engine.CurrentLayoutName(), "default");
 

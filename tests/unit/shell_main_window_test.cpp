@@ -49,14 +49,14 @@ TEST_F(Program, EveryControlStartsAsDesigned) {
 
 TEST_F(Program, FirstStartSelectsDefaultAndWaitsHiddenInTheTray) {
     AddLayout("Default", kKa);
-    AddLayout("Phonetic", kKha);
+    AddLayout("Mnemonic", kKha);
     files.extraEntries[std::string(kLayouts) + "/Old"] = {"Old", true};
     files.extraEntries[std::string(kLayouts) + "/desktop.ini"] = {"desktop.ini", false, true, true};
     files.extraEntries[std::string(kLayouts) + "/.."] = {"..", true};
 
     MainWindow& w = Start();
 
-    EXPECT_EQ(w.cmbLayouts.Items(), (std::vector<std::string>{"Default", "Phonetic"}));
+    EXPECT_EQ(w.cmbLayouts.Items(), (std::vector<std::string>{"Default", "Mnemonic", "Phonetic"}));
     EXPECT_EQ(w.cmbLayouts.Text(), "Default");
     EXPECT_EQ(engine.CurrentLayoutName(), "Default");
     EXPECT_EQ(LoadedKa(), kKa);
@@ -107,7 +107,7 @@ TEST_F(Program, AHotKeyHeldByAnotherProgramIsToldOnceAndTheTrayStillSwitches) {
 
 TEST_F(Program, WithoutAnyLayoutTheErrorIsReportedOnceAndTheProgramStaysReachable) {
     files.extraEntries[std::string(kLayouts) + "/Default"] = {"Default", true}; // a folder
-    StoreKeyLayout("Phonetic");
+    StoreKeyLayout("Mnemonic");
 
     MainWindow& w = Start();
 
@@ -307,8 +307,8 @@ TEST_F(Program, NativeTipHoldsA13CharacterNameAndCutsLongerOnes) {
 
 TEST_F(Program, ExitAsksThenTakesEverythingDownAndStoresTheLayout) {
     AddLayout("Default", kKa);
-    AddLayout("Phonetic", kKha);
-    StoreKeyLayout("Phonetic");
+    AddLayout("Mnemonic", kKha);
+    StoreKeyLayout("Mnemonic");
     MainWindow& w = Start();
     w.ToggleInputMode();
 
@@ -333,7 +333,7 @@ TEST_F(Program, ExitAsksThenTakesEverythingDownAndStoresTheLayout) {
     EXPECT_FALSE(w.frmMain.Loaded());
     const auto stored = registry.Find(reg::CurrentUser, kSettingsKey, "KeyLayout");
     ASSERT_TRUE(stored);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(stored->data.data())), "Phonetic");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(stored->data.data())), "Mnemonic");
 }
 
 TEST_F(Program, ExitInSystemDefaultModeDoesNotUnhook) {

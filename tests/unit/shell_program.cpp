@@ -83,9 +83,9 @@ CodeValue Program::LoadedKa() const {
     return engine.ActiveKeyMap().At(slot::Letter('K'));
 }
 
-std::vector<uint16_t> Program::TypeK() {
+std::vector<uint16_t> Program::TypeKey(uint32_t virtualKey) {
     injector.batches.clear();
-    engine.KeyboardHookProc(0, msg::KeyDown, KeyEvent{'K'});
+    engine.KeyboardHookProc(0, msg::KeyDown, KeyEvent{virtualKey});
     return injector.batches.empty() ? std::vector<uint16_t>{} : injector.batches.front();
 }
 

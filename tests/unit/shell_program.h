@@ -11,6 +11,7 @@
 #include "platform/fake/FakeHotKeySystem.h"
 #include "platform/fake/FakeKeyboard.h"
 #include "platform/fake/FakeMessageDialog.h"
+#include "platform/fake/FakeMouseHook.h"
 #include "platform/fake/FakeNotificationArea.h"
 #include "platform/fake/FakePopupMenus.h"
 #include "platform/fake/FakeSystemHook.h"
@@ -69,9 +70,10 @@ protected:
     void PressHotKey();
 
     CodeValue LoadedKa() const;
-    // What the K key types now: the injected characters, or none when the
-    // key went on unchanged.
-    std::vector<uint16_t> TypeK();
+    // What a key-down types now: the injected characters, Backspaces
+    // included, or none when the key went on unchanged.
+    std::vector<uint16_t> TypeKey(uint32_t virtualKey);
+    std::vector<uint16_t> TypeK() { return TypeKey('K'); }
     const TrayIconRecord& ShownIcon() const;
     // The key column of the letter table, row by row.
     std::vector<std::string> KeyColumn() const;
@@ -92,7 +94,8 @@ protected:
     FakeForegroundWindow foreground;
     Engine engine{{keys, hookChain, injector, files, foreground}, kLayouts};
     FakeKeyboardInputWatch keyboardInput;
-    HookLifecycle hooks{engine, systemHook, keyboardInput, kMainWindow};
+    FakeMouseHook mouseHook;
+    HookLifecycle hooks{engine, systemHook, mouseHook, keyboardInput, kMainWindow};
     HotKey hotKey{hotKeySystem};
     std::optional<MainWindow> window;
 };

@@ -15,7 +15,7 @@ class StartUp : public Program {
 protected:
     StartUp() {
         AddLayout("Default", kKa);
-        AddLayout("Phonetic", kKha);
+        AddLayout("Mnemonic", kKha);
     }
 
     // A first copy of the program: its main window directly above its
@@ -32,7 +32,7 @@ protected:
 };
 
 TEST_F(StartUp, LeavesTheTaskListAndTheCloseCommandAndShowsTheStoredLayout) {
-    StoreKeyLayout("Phonetic");
+    StoreKeyLayout("Mnemonic");
     MainWindow& w = Start();
 
     EXPECT_FALSE(application.inTaskList);
@@ -41,22 +41,35 @@ TEST_F(StartUp, LeavesTheTaskListAndTheCloseCommandAndShowsTheStoredLayout) {
     EXPECT_EQ(systemMenus.redraws, 1);
     EXPECT_EQ(w.ApplicationTitle, "Tessik");
     EXPECT_EQ(application.Title(), "Tessik");
-    EXPECT_EQ(w.cmbLayouts.Text(), "Phonetic");
-    EXPECT_EQ(engine.CurrentLayoutName(), "Phonetic");
+    EXPECT_EQ(w.cmbLayouts.Text(), "Mnemonic");
+    EXPECT_EQ(engine.CurrentLayoutName(), "Mnemonic");
     EXPECT_EQ(LoadedKa(), kKha);
     EXPECT_EQ(w.lstTessikLetters.Row(12).subItemText, "k ");
     EXPECT_EQ(tray.calls.size(), 1u); // only the add: the selection came before it
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(StartUp, AStoredFileThatIsNoLayoutIsSaidOnceAndTheIconStillComes) {
-    files.files[LayoutPath("Phonetic")] = "";
+// The built-in phonetic layout has no file to find: its stored name is enough.
+TEST_F(StartUp, AStoredPhoneticSelectsTheBuiltInLayout) {
     StoreKeyLayout("Phonetic");
+    MainWindow& w = Start();
+    EXPECT_EQ(w.cmbLayouts.Text(), "Phonetic");
+    EXPECT_TRUE(engine.PhoneticIsCurrent());
+    EXPECT_EQ(KeyColumn()[12], "kh");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(mouseHook.installed.empty()); // the system default types
+    w.ToggleInputMode();
+    EXPECT_EQ(mouseHook.installed.size(), 1u);
+}
+
+TEST_F(StartUp, AStoredFileThatIsNoLayoutIsSaidOnceAndTheIconStillComes) {
+    files.files[LayoutPath("Mnemonic")] = "";
+    StoreKeyLayout("Mnemonic");
     Start();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.starts_with(
-        "The file 'Phonetic' in the Layouts folder is not a layout file"));
-    EXPECT_EQ(window->cmbLayouts.Text(), "Phonetic");
+        "The file 'Mnemonic' in the Layouts folder is not a layout file"));
+    EXPECT_EQ(window->cmbLayouts.Text(), "Mnemonic");
     EXPECT_EQ(tray.calls.size(), 1u);
 }
 
@@ -89,7 +102,7 @@ TEST_F(StartUp, WithoutLayoutsStartUpGoesOnAndTheFirstSaveMakesTheFolderAndTheLa
         MainWindow& w = Start();
 
         // The one report of the missing layout.
-        EXPECT_EQ(w.cmbLayouts.ListCount(), 0);
+        EXPECT_EQ(w.cmbLayouts.Items(), std::vector<std::string>{"Phonetic"});
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].text, InternalErrorText(383));
         EXPECT_EQ(w.lstTessikLetters.RowCount(), 55);
@@ -104,7 +117,7 @@ TEST_F(StartUp, WithoutLayoutsStartUpGoesOnAndTheFirstSaveMakesTheFolderAndTheLa
         EXPECT_EQ(messages.shown.size(), 1u) << messages.shown.back().text;
         EXPECT_TRUE(files.missingFolders.empty());
         EXPECT_EQ(files.files.count(LayoutPath("Mine")), 1u);
-        EXPECT_EQ(w.cmbLayouts.Items(), std::vector<std::string>{"Mine"});
+        EXPECT_EQ(w.cmbLayouts.Items(), (std::vector<std::string>{"Phonetic", "Mine"}));
         EXPECT_EQ(w.cmbLayouts.Text(), "Mine");
         EXPECT_EQ(engine.CurrentLayoutName(), "Mine");
         EXPECT_EQ(StoredKeyLayout(), "Mine");
@@ -116,7 +129,7 @@ TEST_F(StartUp, WithoutLayoutsStartUpGoesOnAndTheFirstSaveMakesTheFolderAndTheLa
 
 TEST_F(StartUp, ASecondCopyHandsOverToTheFirstAndEnds) {
     RunFirstCopy();
-    StoreKeyLayout("Phonetic");
+    StoreKeyLayout("Mnemonic");
     const auto settingsBefore = StoredKeyLayout();
 
     MainWindow& w = Start();

@@ -38,8 +38,8 @@ TEST_F(TrayMenu, ListsTheLayoutsAndChoosesOneAsTheListDoes) {
     // In the system default the layouts cannot be chosen, as in the list.
     EXPECT_EQ(RightClick({"Kha"}),
               (std::vector<std::string>{"Show Tessik [default]", "-",
-                                        "Default [checked] [disabled]", "Kha [disabled]", "-",
-                                        "Help", "> Configuring the system", "> Beginning",
+                                        "Default [checked] [disabled]", "Kha [disabled]",
+                                        "Phonetic [disabled]", "-", "Help", "> Configuring the system", "> Beginning",
                                         "> Using the software", "> Writing Rules", "Exit"}));
     EXPECT_EQ(engine.CurrentLayoutName(), "Default");
 
@@ -58,8 +58,9 @@ TEST_F(TrayMenu, ListsTheLayoutsAndChoosesOneAsTheListDoes) {
     AddLayout("Kha", kKa);
     w.cmbLayouts.AddItem("Saved since");
     const auto menu = RightClick({"Kha"});
-    EXPECT_EQ(std::vector<std::string>(menu.begin() + 2, menu.begin() + 6),
-              (std::vector<std::string>{"Default", "Kha [checked]", "Saved since", "-"}));
+    EXPECT_EQ(std::vector<std::string>(menu.begin() + 2, menu.begin() + 7),
+              (std::vector<std::string>{"Default", "Kha [checked]", "Phonetic", "Saved since",
+                                        "-"}));
     EXPECT_EQ(LoadedKa(), kKha);
 
     // The hot key closes the list while the menu is open: nothing is chosen.
@@ -90,7 +91,7 @@ TEST_F(TrayMenu, ShowsTheWindowAndExitsAsTheButtonDoesFromTheHiddenWindow) {
 
     messages.answers.push_back(box::No);
     EXPECT_EQ(RightClick({"Exit"}),
-              (std::vector<std::string>{"Show Tessik [default]", "-", "Help",
+              (std::vector<std::string>{"Show Tessik [default]", "-", "Phonetic", "-", "Help",
                                         "> Configuring the system", "> Beginning",
                                         "> Using the software", "> Writing Rules", "Exit"}));
     ASSERT_EQ(messages.shown.size(), 1u);

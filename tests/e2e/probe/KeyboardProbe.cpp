@@ -18,6 +18,7 @@
 #include "platform/std/StdFileSystem.h"
 #include "platform/win32/Win32Keyboard.h"
 #include "platform/win32/Win32KeyboardInputWatch.h"
+#include "platform/win32/Win32MouseHook.h"
 #include "platform/win32/Win32SystemHook.h"
 
 #include <windows.h>
@@ -49,7 +50,8 @@ public:
         HWND window = CreateWindowExA(0, "STATIC", "Keyboard probe", WS_OVERLAPPED, 0, 0, 100, 100,
                                       nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         Win32KeyboardInputWatch keyboardInput;
-        HookLifecycle hooks(engine_, systemHook_, keyboardInput,
+        Win32MouseHook mouseHook;
+        HookLifecycle hooks(engine_, systemHook_, mouseHook, keyboardInput,
                             reinterpret_cast<WindowHandle>(window));
         systemHook_.ReportHookCallsTo(&hooks.Watchdog());
         hooks.InstallHook();

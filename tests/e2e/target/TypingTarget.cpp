@@ -1,8 +1,10 @@
 // The window that end-to-end tests type into. A multi-line edit control
 // fills it; the text is saved as UTF-8 on a short timer (through a temporary
 // file and a rename, so a reader never sees half a file) and every
-// WM_KEYDOWN, WM_SYSKEYDOWN and WM_CHAR that reaches the edit control is
-// logged with a timestamp.
+// WM_KEYDOWN, WM_SYSKEYDOWN, WM_CHAR and WM_LBUTTONDOWN that reaches the edit
+// control is logged with a timestamp. A logged button press tells that every
+// low-level mouse hook has seen it: the system holds a click back from the
+// window until the hooks have returned.
 //
 //   typing-target.exe TEXT_FILE KEY_LOG READY_FILE FOCUS_FILE
 //
@@ -100,6 +102,9 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         break;
     case WM_CHAR:
         LogKeyMessage("WM_CHAR", wParam, lParam);
+        break;
+    case WM_LBUTTONDOWN:
+        LogKeyMessage("WM_LBUTTONDOWN", wParam, lParam);
         break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:

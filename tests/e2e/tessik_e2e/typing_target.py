@@ -19,8 +19,9 @@ def host_clock_ms() -> float:
 class KeyMessage:
     time_ms: float      # when the edit control got it, on host_clock_ms()
     message_time: int   # GetMessageTime(), the system's time of the event
-    message: str        # "WM_KEYDOWN", "WM_SYSKEYDOWN" or "WM_CHAR"
-    wparam: int         # virtual-key code, or the UTF-16 character of WM_CHAR
+    message: str        # "WM_KEYDOWN", "WM_SYSKEYDOWN", "WM_CHAR" or "WM_LBUTTONDOWN"
+    wparam: int         # virtual-key code, the UTF-16 character of WM_CHAR, or the
+                        # keys held with the button
     lparam: int
 
 
@@ -34,6 +35,7 @@ class TypingTarget:
         self._ready_file = session.folder / f"{name}.ready"
         self._focus_file = session.folder / f"{name}.focus"
         self.edit_rect = None
+        self._click_offset = 6
 
     def start(self, timeout: float = 20) -> "TypingTarget":
         for path in (self.text_file, self.key_log_file, self._ready_file, self._focus_file):
@@ -56,10 +58,29 @@ class TypingTarget:
         """Clicks into the edit control below its text, which puts the caret
         at the end of the text, and waits until it has the keyboard focus:
         keys sent before then would go to the window that had it."""
-        left, top, right, bottom = self.edit_rect
-        # Clear of the frame and the vertical scroll bar.
-        self._session.input.click(right - 40, bottom - 10)
+        self._click_below_text()
         wait_until(self.has_focus, timeout, what="the typing target's keyboard focus")
+
+    def click(self, timeout: float = 10) -> None:
+        """Clicks below the text again, which leaves the caret at the end of
+        the text, and waits until the edit control got the button press:
+        every low-level mouse hook has seen the click by then."""
+        presses = self._button_presses()
+        self._click_below_text()
+        wait_until(lambda: self._button_presses() > presses, timeout,
+                   what="the click in the typing target")
+
+    def _click_below_text(self) -> None:
+        """Two clicks within 4 px and the double-click time are a
+        double-click, which selects a word: each click lands 6 px beside the
+        last."""
+        left, top, right, bottom = self.edit_rect
+        self._click_offset = 6 - self._click_offset
+        # Clear of the frame and the vertical scroll bar.
+        self._session.input.click(right - 40 - self._click_offset, bottom - 10)
+
+    def _button_presses(self) -> int:
+        return sum(1 for m in self.key_log() if m.message == "WM_LBUTTONDOWN")
 
     def raw_text(self) -> bytes:
         try:
